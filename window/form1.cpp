@@ -1,0 +1,205 @@
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <exception>
+#include <utility>
+
+namespace ritmolis {
+namespace {
+
+// The window is drawn in twips; Qt's device-independent pixels are twips ÷ 15
+// (one pixel at 96 dots per inch), and Qt scales them for high-density screens.
+QRect Twips(int left, int top, int width, int height) {
+    const auto pixels = [](int twips) { return (twips + 7) / 15; };
+    return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+QFont Arial(double points, QFont::Weight weight) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+template <class Control>
+Control* Make(QWidget* form, const char* name, const char* caption, QRect geometry, const QFont& font) {
+    auto* control = new Control(form);
+    control->setObjectName(QString::fromUtf8(name));
+    if constexpr (requires { control->setText(QString()); }) control->setText(QString::fromUtf8(caption));
+    control->setGeometry(geometry);
+    control->setFont(font);
+    return control;
+}
+
+// Entering or leaving a field means moving between the window's controls, not
+// opening a drop-down list or a menu (Qt moves the focus into the popup) or
+// switching to another window and back.
+bool MovesBetweenControls(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+           QApplication::activePopupWidget() == nullptr;
+}
+
+}  // namespace
+
+Form1::Form1(std::function<void()> end_program)
+    : end_program_(end_program ? std::move(end_program) : [] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("555 astable"));
+    setWindowIcon(QIcon(QStringLiteral(":/ritmolis.png")));
+    setFixedSize(Twips(0, 0, 6450, 3585).size());
+    move(QApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    CreateControls();
+    WireEvents();
+    Form_Load();
+}
+
+void Form1::CreateControls() {
+    const QFont regular = Arial(9.75, QFont::Normal);
+    const QFont bold = Arial(9.75, QFont::Bold);
+    // In tab order.
+    Label1 = Make<QLabel>(this, "Label1", "R1", Twips(3000, 885, 255, 255), bold);
+    C = Make<QComboBox>(this, "C", "", Twips(720, 840, 1935, 360), regular);
+    R1 = Make<QLineEdit>(this, "R1", "", Twips(3360, 840, 1100, 375), regular);
+    R2 = Make<QLineEdit>(this, "R2", "", Twips(5040, 840, 1100, 375), regular);
+    sk = Make<QPushButton>(this, "sk", "Skaičiuoti", Twips(720, 1560, 1935, 735), Arial(11.25, QFont::Bold));
+    t1 = Make<QLineEdit>(this, "t1", "", Twips(3360, 1800, 1100, 375), regular);
+    t2 = Make<QLineEdit>(this, "t2", "", Twips(5040, 1800, 1100, 375), regular);
+    Command2 = Make<QPushButton>(this, "Command2", "Viso gero", Twips(600, 2640, 5535, 495), bold);
+    Option1[0] = Make<QRadioButton>(this, "Option1(0)", "sužinoti T", Twips(840, 240, 1215, 375), bold);
+    Option1[1] = Make<QRadioButton>(this, "Option1(1)", "sužinoti R1 ir R2", Twips(2640, 240, 1935, 375), bold);
+    Label3 = Make<QLabel>(this, "Label3", "R2", Twips(4740, 885, 255, 255), bold);
+    Label4 = Make<QLabel>(this, "Label4", "C", Twips(420, 885, 255, 255), bold);
+    Label5 = Make<QLabel>(this, "Label5", "t1", Twips(3000, 1850, 255, 255), bold);
+    Label6 = Make<QLabel>(this, "Label6", "t2", Twips(4740, 1850, 255, 255), bold);
+
+    // C takes any typed text; its list holds only the values Form_Load puts there.
+    C->setEditable(true);
+    C->setInsertPolicy(QComboBox::NoInsert);
+    C->setCompleter(nullptr);
+    C->setEditText(QStringLiteral("pasirink C talpą"));
+
+    const std::array<QWidget*, 9> tab_order{C, R1, R2, sk, t1, t2, Command2, Option1[0], Option1[1]};
+    for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
+    Label1->setBuddy(R1);
+    Label3->setBuddy(R2);
+    Label4->setBuddy(C);
+    Label5->setBuddy(t1);
+    Label6->setBuddy(t2);
+}
+
+void Form1::WireEvents() {
+    const auto on = [this](void (Form1::*handler)()) { return [this, handler] { Run(handler); }; };
+    connect(C, &QComboBox::editTextChanged, this, on(&Form1::C_Change));
+    connect(R1, &QLineEdit::textChanged, this, on(&Form1::R1_Change));
+    connect(R2, &QLineEdit::textChanged, this, on(&Form1::R2_Change));
+    connect(t1, &QLineEdit::textChanged, this, on(&Form1::t1_Change));
+    connect(t2, &QLineEdit::textChanged, this, on(&Form1::t2_Change));
+    connect(sk, &QPushButton::clicked, this, on(&Form1::sk_Click));
+    connect(Command2, &QPushButton::clicked, this, on(&Form1::Command2_Click));
+    // Focus changes: C_LostFocus, R1_GotFocus and R2_GotFocus (eventFilter).
+    for (QWidget* control : std::array<QWidget*, 3>{C, R1, R2}) control->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == R1 || watched == R2) {
+            if (MovesBetweenControls(event)) Run(watched == R1 ? &Form1::R1_GotFocus : &Form1::R2_GotFocus);
+            const bool by_press = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+            entered_by_press_ = by_press ? static_cast<QLineEdit*>(watched) : nullptr;
+        }
+        break;
+    case QEvent::FocusOut:
+        if (watched == C && MovesBetweenControls(event)) Run(&Form1::C_LostFocus);
+        if (watched == entered_by_press_) entered_by_press_ = nullptr;
+        break;
+    case QEvent::MouseButtonPress:
+        // The press that entered the field keeps the selection its entry made.
+        if (watched == entered_by_press_) {
+            entered_by_press_ = nullptr;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form_Load() {
+    Option1[0]->setChecked(true);
+    {
+        // Filling the list leaves the text of C as it is. (Qt would make the
+        // first item current, replacing the prompt, so put the prompt back.)
+        const QSignalBlocker quiet(C);
+        const QString prompt = C->currentText();
+        for (const double item : {1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0, 100.0, 220.0, 330.0, 470.0, 1000.0, 1500.0}) {
+            C->addItem(QString::fromStdString(FormatNumber(item)));
+        }
+        C->setCurrentIndex(-1);
+        C->setEditText(prompt);
+    }
+    sk->setEnabled(false);
+}
+
+void Form1::R1_GotFocus() { R1->setSelection(0, static_cast<int>(R1->text().size())); }
+void Form1::R2_GotFocus() { R2->setSelection(0, static_cast<int>(R2->text().size())); }
+
+void Form1::Run(void (Form1::*handler)()) {
+    try {
+        (this->*handler)();
+    } catch (const std::exception& error) {
+        ShowBox(QMessageBox::Critical, error.what());
+    }
+}
+
+void Form1::ShowBox(int icon, const std::string& text) {
+    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromUtf8(kProgramTitle),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+QLineEdit* Form1::Edit(Field field) const {
+    switch (field) {
+    case Field::R1: return R1;
+    case Field::R2: return R2;
+    case Field::t1: return t1;
+    case Field::t2: return t2;
+    case Field::C: break;
+    }
+    return nullptr;
+}
+
+std::string Form1::Text(Field field) const {
+    return (field == Field::C ? C->currentText() : Edit(field)->text()).toStdString();
+}
+
+void Form1::SetText(Field field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (field == Field::C) {
+        C->setEditText(value);
+    } else {
+        Edit(field)->setText(value);
+    }
+}
+
+bool Form1::Option1Selected(int index) const { return Option1.at(static_cast<std::size_t>(index))->isChecked(); }
+
+void Form1::SetSkEnabled(bool enabled) { sk->setEnabled(enabled); }
+
+void Form1::ShowMessage(const std::string& text) { ShowBox(QMessageBox::NoIcon, text); }
+
+void Form1::EndProgram() { end_program_(); }
+
+}  // namespace ritmolis

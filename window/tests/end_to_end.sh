@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The real program on a virtual X display of its own: waits for the window to
+# map, makes the typical request (1000 picked from the list of C, R1 = 1 and
+# R2 = 1 typed, "Skaičiuoti"),
+# keeps a picture of the window, clicks "Viso gero" and expects the program to
+# end with status 0 within a few seconds.
+# Usage: end_to_end.sh RITMOLIS GRAB_WINDOW PICTURE.png
+set -euo pipefail
+if [ -z "${RITMOLIS_ON_XVFB:-}" ]; then
+    exec env RITMOLIS_ON_XVFB=1 xvfb-run -a -s "-screen 0 640x480x24" "$0" "$@"
+fi
+app=$1 grab=$2 picture=$3
+unset QT_QPA_PLATFORM
+
+"$app" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^555 astable$' | head -n1)
+[ -n "$window" ] || { echo "no window titled '555 astable' appeared"; exit 1; }
+
+xdotool windowfocus --sync "$window"
+xdotool key alt+Down sleep 0.3 key End Up Return  # the list of C: its last item but one
+xdotool key Tab type 1
+xdotool key Tab type 1
+xdotool mousemove --window "$window" 112 128 click 1  # "Skaičiuoti"
+sleep 0.5
+mkdir -p "$(dirname "$picture")"
+"$grab" "$window" "$picture"
+
+xdotool mousemove --window "$window" 224 192 click 1  # "Viso gero"
+for _ in $(seq 50); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "the program did not end within 5 s of the click on \"Viso gero\""
+    exit 1
+fi
+status=0
+wait $pid || status=$?
+echo "the program ended with status $status; picture in $picture"
+exit $status

@@ -1,0 +1,237 @@
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "window/form1.h"
+#include "window/tests/form_driver.h"
+
+namespace ritmolis::testing {
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form_;
+    int ends_ = 0;  // calls of EndProgram
+
+    template <class Control = QWidget>
+    Control* Get(const char* name) { return Find<Control>(*form_, name); }
+
+    void Fill(bool find_t, const QStringList& fields) {
+        const Field order[] = {Field::C, Field::R1, Field::R2, Field::t1, Field::t2};
+        for (int i = 0; i < 5; ++i) form_->SetText(order[i], fields[i].toStdString());
+        Get<QRadioButton>(find_t ? "Option1(0)" : "Option1(1)")->setChecked(true);
+    }
+    QStringList Fields() {
+        QStringList texts{Get<QComboBox>("C")->currentText()};
+        for (const char* name : {"R1", "R2", "t1", "t2"}) texts << Get<QLineEdit>(name)->text();
+        return texts;
+    }
+
+private slots:
+    void init() {
+        ends_ = 0;
+        form_ = std::make_unique<Form1>([this] { ++ends_; });
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+    void cleanup() { form_.reset(); }
+
+    void startUp() {
+        QCOMPARE(form_->windowTitle(), "555 astable");
+        QCOMPARE(form_->objectName(), "Form1");
+        QCOMPARE(form_->size(), QSize(430, 239));
+        QCOMPARE(form_->minimumSize(), form_->maximumSize());
+        QCOMPARE(form_->windowIcon().availableSizes(), QList<QSize>{QSize(50, 50)});
+        QVERIFY(Get<QRadioButton>("Option1(0)")->isChecked());
+        QVERIFY(!Get<QRadioButton>("Option1(1)")->isChecked());
+        QVERIFY(!Get("sk")->isEnabled());
+        auto* C = Get<QComboBox>("C");
+        QCOMPARE(C->currentText(), "pasirink C talpą");
+        QStringList items;
+        for (int i = 0; i < C->count(); ++i) items << C->itemText(i);
+        QCOMPARE(items.join(' '), "1 2.2 4.7 10 22 33 47 100 220 330 470 1000 1500");
+        QCOMPARE(QApplication::focusWidget(), C);
+    }
+
+    void layout() {
+        struct Control {
+            const char* name;
+            const char* kind;
+            const char* caption;
+            QRect geometry;
+            double points;
+            bool bold;
+            const char* buddy;  // of a label
+        };
+        const Control controls[] = {  // in tab order
+            {"Label1", "QLabel", "R1", {200, 59, 17, 17}, 9.75, true, "R1"},
+            {"C", "QComboBox", "pasirink C talpą", {48, 56, 129, 24}, 9.75, false, nullptr},
+            {"R1", "QLineEdit", "", {224, 56, 73, 25}, 9.75, false, nullptr},
+            {"R2", "QLineEdit", "", {336, 56, 73, 25}, 9.75, false, nullptr},
+            {"sk", "QPushButton", "Skaičiuoti", {48, 104, 129, 49}, 11.25, true, nullptr},
+            {"t1", "QLineEdit", "", {224, 120, 73, 25}, 9.75, false, nullptr},
+            {"t2", "QLineEdit", "", {336, 120, 73, 25}, 9.75, false, nullptr},
+            {"Command2", "QPushButton", "Viso gero", {40, 176, 369, 33}, 9.75, true, nullptr},
+            {"Option1(0)", "QRadioButton", "sužinoti T", {56, 16, 81, 25}, 9.75, true, nullptr},
+            {"Option1(1)", "QRadioButton", "sužinoti R1 ir R2", {176, 16, 129, 25}, 9.75, true, nullptr},
+            {"Label3", "QLabel", "R2", {316, 59, 17, 17}, 9.75, true, "R2"},
+            {"Label4", "QLabel", "C", {28, 59, 17, 17}, 9.75, true, "C"},
+            {"Label5", "QLabel", "t1", {200, 123, 17, 17}, 9.75, true, "t1"},
+            {"Label6", "QLabel", "t2", {316, 123, 17, 17}, 9.75, true, "t2"},
+        };
+        QStringList tab_order;
+        for (const auto& c : controls) {
+            QWidget* control = Get(c.name);
+            const QString caption = control->property(qobject_cast<QComboBox*>(control) ? "currentText" : "text").toString();
+            const QFont font = control->font();
+            const QString where = QString::fromUtf8(c.name);
+            QVERIFY2(control->parentWidget() == form_.get(), qPrintable(where));
+            QCOMPARE(control->metaObject()->className(), c.kind);
+            QCOMPARE(caption, QString::fromUtf8(c.caption));
+            QCOMPARE(control->geometry(), c.geometry);
+            QCOMPARE(font.family(), "Arial");
+            QVERIFY2(QStringList({"Arial", "Liberation Sans"}).contains(QFontInfo(font).family()), qPrintable(where));
+            QCOMPARE(font.pointSizeF(), c.points);
+            QCOMPARE(font.weight(), c.bold ? QFont::Bold : QFont::Normal);
+            QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+            if (c.buddy) QCOMPARE(static_cast<QLabel*>(control)->buddy(), Get(c.buddy));
+            if (control->focusPolicy() & Qt::TabFocus) tab_order << where;
+        }
+        QStringList chain;
+        for (QWidget* w = Get("C"); chain.size() < tab_order.size(); w = w->nextInFocusChain()) {
+            if (w->parentWidget() == form_.get() && (w->focusPolicy() & Qt::TabFocus)) chain << w->objectName();
+        }
+        QCOMPARE(chain, tab_order);
+    }
+
+    // The typical request, key by key: C picked from its list, R1 and R2 typed.
+    void typicalRequest() {
+        auto* C = Get<QComboBox>("C");
+        auto* sk = Get("sk");
+        auto* t1 = Get<QLineEdit>("t1");
+        C->showPopup();
+        QTest::qWait(QApplication::doubleClickInterval());  // a release this soon after opening is ignored
+        QAbstractItemView* list = C->view();
+        const QModelIndex thousand = C->model()->index(11, 0);
+        list->scrollTo(thousand);
+        const QPoint item = list->visualRect(thousand).center();
+        QTest::mouseMove(list->viewport(), item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item);
+        QCOMPARE(C->currentText(), "1000");
+        QTest::keyClick(C, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Get("R1"));
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        QVERIFY(!sk->isEnabled());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "1");
+        QVERIFY(sk->isEnabled());
+        const QSignalSpy t1_changes(t1, &QLineEdit::textChanged);
+        QVERIFY(!ClickAndCloseBox(sk));
+        QCOMPARE(t1_changes.size(), 2);
+        QCOMPARE(t1_changes.at(0).at(0).toString(), "1.386");
+        QCOMPARE(Fields(), QStringList({"1000", "1", "1", "1.39", "0.69"}));
+    }
+
+    // Choosing a mode runs no check; opening C's list is not leaving C.
+    void modeChangeAndDropDown() {
+        Fill(true, {"1000", "1", "1", "", ""});
+        auto* sk = Get("sk");
+        QVERIFY(sk->isEnabled());
+        Get("R2")->setFocus();
+        QTest::mouseClick(Get("Option1(1)"), Qt::LeftButton);
+        QVERIFY(Get<QRadioButton>("Option1(1)")->isChecked());
+        QVERIFY(sk->isEnabled());  // though t1 and t2 are empty
+        auto* C = Get<QComboBox>("C");
+        C->setFocus();
+        C->showPopup();
+        C->hidePopup();
+        QCOMPARE(QApplication::focusWidget(), C);
+        QVERIFY(sk->isEnabled());
+        QTest::keyClick(C, Qt::Key_Tab);  // leaving C runs the check
+        QVERIFY(!sk->isEnabled());
+        form_->SetText(Field::t1, "2");
+        form_->SetText(Field::t2, "1");
+        QVERIFY(sk->isEnabled());
+    }
+
+    // The message and the faults: a box over the window, then the program goes on.
+    void boxes() {
+        struct Case {
+            bool find_t;
+            QStringList fields;
+            QMessageBox::Icon icon;
+            const char* text;
+            QStringList after;
+        };
+        const Case cases[] = {
+            {false, {"100", "", "", "5", "5"}, QMessageBox::NoIcon, "\"t1\" turi būti daugiau už \"t2\"",
+             {"100", "", "", "5", "5"}},
+            {true, {"1", "1e308", "1e308", "", ""}, QMessageBox::Critical, "Perpildymas",
+             {"1", "1e308", "1e308", "", ""}},
+            {true, {"1e10", "-1e308", "1e308", "", ""}, QMessageBox::Critical, "Perpildymas",
+             {"1e10", "-1e308", "1e308", "0", ""}},
+            {false, {"0", "", "", "2", "1"}, QMessageBox::Critical, "Dalyba iš nulio", {"0", "", "", "2", "1"}},
+            {true, {"1e999", "0", "0", "", ""}, QMessageBox::Critical, "Neleistina operacija",
+             {"1e999", "0", "0", "", ""}},
+        };
+        for (const auto& c : cases) {
+            Fill(c.find_t, c.fields);
+            form_->SetSkEnabled(true);  // as a mode change may leave it
+            const auto box = ClickAndCloseBox(Get("sk"));
+            QVERIFY2(box, c.text);
+            QCOMPARE(box->title, "Ritmolis");
+            QCOMPARE(box->text, QString::fromUtf8(c.text));
+            QCOMPARE(box->icon, c.icon);
+            QCOMPARE(box->buttons, 1);
+            QCOMPARE(Fields(), c.after);
+            QVERIFY(form_->isVisible());
+            QCOMPARE(ends_, 0);
+        }
+    }
+
+    // R1 and R2 select their text on entry, by Tab or by a click, so typing
+    // replaces it; t1 does not; a click in a field already entered moves the caret.
+    void selectOnEntry() {
+        Fill(true, {"1000", "47", "47", "47", ""});
+        const auto click = [](QWidget* field) { QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(8, 12)); };
+        const auto tab_from_c = [this](QWidget*) { QTest::keyClick(Get("C"), Qt::Key_Tab); };
+        const struct {
+            const char* field;
+            std::function<void(QWidget*)> enter;
+            const char* selected;
+        } cases[] = {{"R1", tab_from_c, "47"}, {"R2", click, "47"}, {"R2", click, ""}, {"t1", click, ""}};
+        Get("C")->setFocus();
+        for (const auto& c : cases) {
+            auto* field = Get<QLineEdit>(c.field);
+            c.enter(field);
+            QCOMPARE(QApplication::focusWidget(), field);
+            QCOMPARE(field->selectedText(), c.selected);
+            if (*c.selected) {
+                QTest::keyClicks(field, "5");
+                QCOMPARE(field->text(), "5");
+                field->setText("47");
+                field->selectAll();
+            }
+        }
+    }
+
+    void ending() {
+        QVERIFY(!ClickAndCloseBox(Get("Command2")));
+        QCOMPARE(ends_, 1);
+        form_->close();  // by the frame: no handler of ours runs
+        QCOMPARE(ends_, 1);
+        QVERIFY(!form_->isVisible());
+    }
+};
+
+}  // namespace ritmolis::testing
+
+QTEST_MAIN(ritmolis::testing::Form1Test)
+#include "form1_test.moc"

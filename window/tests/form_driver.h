@@ -1,0 +1,44 @@
+// Helpers for driving Form1 in tests: finding its controls by name, and
+// clicking a button whose handler may show a modal box, which is read and
+// closed with its OK button.
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+
+namespace ritmolis::testing {
+
+template <class Control = QWidget>
+Control* Find(QWidget& form, const char* name) {
+    auto* control = form.findChild<Control*>(QString::fromUtf8(name));
+    if (!control) qFatal("no control %s", name);
+    return control;
+}
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    qsizetype buttons;
+};
+
+// Clicks `button`; returns the box its handler showed, if any, after closing it.
+inline std::optional<ShownBox> ClickAndCloseBox(QWidget* button) {
+    std::optional<ShownBox> shown;
+    QTimer closer;  // fires inside the box's own event loop
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = ShownBox{box->windowTitle(), box->text(), box->icon(), box->buttons().size()};
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start(0);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return shown;
+}
+
+}  // namespace ritmolis::testing
