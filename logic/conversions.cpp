@@ -117,16 +117,17 @@ std::optional<Decimal> ScanWhole(std::string_view text) {
     return s.number;
 }
 
-// Adds one unit in the last place to a string of decimal digits.
+// Adds one unit in the last place to a string of decimal digits ("129" gives
+// "130", "99" gives "100").
 void Increment(std::string& digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '9') {
-            ++*it;
-            return;
-        }
-        *it = '0';
+    const auto last = digits.find_last_not_of('9');
+    const bool carry_out = last == std::string::npos;
+    std::fill(digits.begin() + static_cast<std::ptrdiff_t>(carry_out ? 0 : last + 1), digits.end(), '0');
+    if (carry_out) {
+        digits.insert(digits.begin(), '1');
+    } else {
+        ++digits[last];
     }
-    digits.insert(digits.begin(), '1');
 }
 
 // The largest value with 15 significant digits below the largest double. A

@@ -4,7 +4,8 @@
 # Building and running the program.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
 # Building and running every test and benchmark, headless.
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool)
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
+               clang libclang-rt-14-dev clang-tidy)
 
 ensure_packages() {
     local missing=() package

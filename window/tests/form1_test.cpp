@@ -35,6 +35,7 @@ class Form1Test : public QObject {
     }
 
 private slots:
+    void initTestCase() { QuietOffscreenWarnings(); }
     void init() {
         ends_ = 0;
         form_ = std::make_unique<Form1>([this] { ++ends_; });

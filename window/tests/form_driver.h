@@ -19,6 +19,15 @@ Control* Find(QWidget& form, const char* name) {
     return control;
 }
 
+// Drops the offscreen platform's warning, once per message box, that it cannot
+// pass size hints to a window system it does not have.
+inline void QuietOffscreenWarnings() {
+    static const QtMessageHandler next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.contains(QLatin1String("does not support propagateSizeHints"))) next(type, context, message);
+        });
+}
+
 struct ShownBox {
     QString title;
     QString text;

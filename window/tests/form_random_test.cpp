@@ -1,0 +1,189 @@
+// Random sequences of user events on the real window: typing into any field,
+// picking list items, switching the mode, moving the focus and clicking
+// "Skaičiuoti" (its boxes closed at once). After every event the window is
+// checked against the program's rules. RITMOLIS_SEED repeats a run;
+// RITMOLIS_EVENTS sets its length (5000 by default).
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cmath>
+#include <random>
+
+#include "window/form1.h"
+#include "window/tests/form_driver.h"
+
+namespace ritmolis::testing {
+namespace {
+
+const char* const kTexts[] = {"1000", "1", "4,7", "0.5", "10", "2.2", "1.385", "9.995", "0", "-3", "-1e308",
+                              "1e308", "1e999", "5e-324", "1e-400", "12abc", "x", "ąčęėįšųūž", "µF", "", "0,001",
+                              "123456789012345678", "7e-5", "1e+15"};
+const char* const kFields[] = {"C", "R1", "R2", "t1", "t2"};
+const Field kFieldOrder[] = {Field::C, Field::R1, Field::R2, Field::t1, Field::t2};
+
+bool Finite(std::initializer_list<double> values) {
+    for (const double v : values) if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+class FormRandomTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietOffscreenWarnings(); }
+    void randomEvents() {
+        const quint64 seed = qEnvironmentVariableIsSet("RITMOLIS_SEED")
+                                 ? qEnvironmentVariable("RITMOLIS_SEED").toULongLong()
+                                 : std::random_device{}();
+        const int events = qEnvironmentVariableIntValue("RITMOLIS_EVENTS") > 0
+                               ? qEnvironmentVariableIntValue("RITMOLIS_EVENTS") : 5000;
+        std::mt19937_64 random(seed);
+        const auto pick = [&random](auto size) { return static_cast<int>(random() % static_cast<unsigned>(size)); };
+
+        int ends = 0;
+        Form1 form([&ends] { ++ends; });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* C = Find<QComboBox>(form, "C");
+        QWidget* sk = Find(form, "sk");
+        const auto texts = [&] {
+            std::array<std::string, 5> all;
+            for (int i = 0; i < 5; ++i) all[i] = form.Text(kFieldOrder[i]);
+            return all;
+        };
+        const auto value = [](const std::string& text) { return ParseLenient(text); };
+        const auto rule = [&value](const std::array<std::string, 5>& fields, bool find_t) {
+            return value(fields[0]) > 0 && value(fields[find_t ? 1 : 3]) > 0 && value(fields[find_t ? 2 : 4]) > 0;
+        };
+        bool checked_since_mode_change = false;
+        int results = 0, messages = 0, faults = 0;  // what the clicks gave
+
+        for (int n = 0; n < events; ++n) {
+            const auto before = texts();
+            const bool find_t = form.Option1Selected(0);
+            const bool in_c = QApplication::focusWidget() == C;
+            QString event;
+            std::optional<ShownBox> box;
+            bool clicked = false;
+            switch (pick(6)) {
+            case 0: {  // type, replacing the text or after it
+                QWidget* field = QApplication::focusWidget();
+                const char* text = kTexts[pick(std::size(kTexts))];
+                const bool replace = pick(2) == 0;
+                if (replace) QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                if (replace && !*text) QTest::keyClick(field, Qt::Key_Backspace);
+                for (const QChar ch : QString::fromUtf8(text)) {  // keyClicks takes ASCII only
+                    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+                }
+                event = QStringLiteral("type '%1'%2 into %3").arg(text, replace ? " replacing" : "", field->objectName());
+                break;
+            }
+            case 1:  // pick from the list of C, by mouse or by the arrow keys
+                if (pick(2) == 0) {
+                    C->setCurrentIndex(pick(C->count()));
+                } else if (in_c) {
+                    QTest::keyClick(C, pick(2) == 0 ? Qt::Key_Down : Qt::Key_Up);
+                }
+                event = QStringLiteral("pick %1").arg(C->currentText());
+                break;
+            case 2:  // switch the mode
+                event = QStringLiteral("mode %1").arg(pick(2));
+                QTest::mouseClick(Find(form, event.endsWith('0') ? "Option1(0)" : "Option1(1)"), Qt::LeftButton);
+                break;
+            case 3: {  // move the focus by mouse or by Tab
+                QWidget* target = Find(form, kFields[pick(5)]);
+                if (pick(2) == 0) {
+                    QTest::mouseClick(target == C ? C->lineEdit() : target, Qt::LeftButton);
+                } else {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, pick(2) ? Qt::ShiftModifier : Qt::NoModifier);
+                }
+                event = QStringLiteral("focus to %1").arg(QApplication::focusWidget()->objectName());
+                break;
+            }
+            default:  // click "Skaičiuoti"
+                // Leaving C for the button runs the check first, which may disable it.
+                clicked = sk->isEnabled() && (!in_c || rule(before, find_t));
+                box = ClickAndCloseBox(sk);
+                if (box) {  // as a window manager would, give the window back its activation
+                    form.activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(&form));
+                }
+                event = QStringLiteral("click%1").arg(box ? ": " + box->text : QString());
+                break;
+            }
+            const auto after = texts();
+            const QString where = QStringLiteral("seed %1, event %2: %3 in [%4] -> [%5]")
+                                      .arg(seed).arg(n).arg(event)
+                                      .arg(QString::fromStdString(before[0] + "|" + before[1] + "|" + before[2] + "|" + before[3] + "|" + before[4]))
+                                      .arg(QString::fromStdString(after[0] + "|" + after[1] + "|" + after[2] + "|" + after[3] + "|" + after[4]));
+#define CHECK(ok, what) \
+    if (!(ok)) QFAIL(qPrintable(where + ": " + QString::fromUtf8(what)))
+
+            CHECK(form.isVisible() && ends == 0, "the program ended");
+            for (const auto& text : after) {
+                const QString shown = QString::fromStdString(text).toLower();
+                CHECK(!shown.contains("inf") && !shown.contains("nan") && shown != "-0", "a field shows inf, nan or -0");
+            }
+
+            // The button follows the rule once a field changed or C was left since the last mode change.
+            if (form.Option1Selected(0) != find_t) {
+                checked_since_mode_change = false;
+            } else if (after != before || (in_c && QApplication::focusWidget() != C)) {
+                checked_since_mode_change = true;
+            }
+            if (checked_since_mode_change) {
+                CHECK(sk->isEnabled() == rule(after, form.Option1Selected(0)), "the button does not follow the rule");
+            }
+            if (!clicked) {
+                CHECK(!box, "a box without a click");
+                continue;
+            }
+
+            // The click: the results the formulas give, or the fields the failure rules leave.
+            const double c = value(before[0]);
+            auto expected = before;
+            bool fault = false;
+            if (find_t) {
+                const double r1 = value(before[1]), r2 = value(before[2]);
+                const double x = ((r2 + r1) * kAstableFactor) * c / kScale;
+                const double y = (r2 * kAstableFactor) * c / kScale;
+                fault = !Finite({r1, r2, c, x, y});
+                if (fault && Finite({r1, r2, c, x})) expected[3] = FormatNumber(x);
+                if (!fault) {
+                    CHECK(std::abs(value(after[3]) - x) <= 0.005 + std::abs(x) * 1e-14, "t1 is not the formula's");
+                    CHECK(std::abs(value(after[4]) - y) <= 0.005 + std::abs(y) * 1e-14, "t2 is not the formula's");
+                }
+            } else if (value(before[3]) <= value(before[4])) {
+                CHECK(box && box->text == QString::fromUtf8(kT1NotGreaterMessage) && box->icon == QMessageBox::NoIcon,
+                      "no message for t1 not greater than t2");
+                CHECK(after == before, "the message changed a field");
+                ++messages;
+                continue;
+            } else {
+                const double a = value(before[3]), b = value(before[4]);
+                const double r2 = b / ((c / kScale) * kAstableFactor);
+                const double e = (a / kAstableFactor) / (c / kScale);
+                const double r1 = Finite({r2}) ? e - ParseStrict(FormatNumber(r2)) : NAN;
+                fault = !Finite({a, b, c, r2, e, r1});
+                if (fault && Finite({b, c, r2})) expected[2] = FormatNumber(r2);
+                if (!fault) {
+                    CHECK(std::abs(value(after[2]) - r2) <= 0.0005 + std::abs(r2) * 1e-14, "R2 is not the formula's");
+                    CHECK(std::abs(value(after[1]) - r1) <= 0.0005 + std::abs(r1) * 2e-14 + std::abs(r2) * 1e-14,
+                          "R1 is not the formula's");
+                }
+            }
+            CHECK(fault == (box && box->icon == QMessageBox::Critical), fault ? "no fault box" : "an unexpected box");
+            if (fault) CHECK(after == expected, "the fault left other fields than the rules say");
+            ++(fault ? faults : results);
+        }
+        qInfo("%d events (%d results, %d messages, %d fault boxes), seed %llu", events, results, messages, faults,
+              static_cast<unsigned long long>(seed));
+    }
+};
+
+}  // namespace ritmolis::testing
+
+QTEST_MAIN(ritmolis::testing::FormRandomTest)
+#include "form_random_test.moc"
