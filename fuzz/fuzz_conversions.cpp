@@ -48,7 +48,7 @@ void CheckNumber(double x) {
         Require(rounded != "-0", "minus zero rounded", rounded);
         const double half_unit = 0.5 * std::pow(10.0, -places);
         Require(std::abs(value - x) <= half_unit + (std::abs(x) + std::abs(value)) * 5.2e-15,
-                "rounded too far from the value", text + " -> " + rounded);
+                "rounded too far from the value", std::string(text).append(" -> ").append(rounded));
     }
 }
 
