@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <system_error>
 
 #include "logic/errors.h"
@@ -36,9 +35,10 @@ std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-// Reads the longest number of the grammar that starts at `pos`.
-Scanned ScanNumber(std::string_view text, std::size_t pos) {
+// Reads the longest number of the grammar at the start of the text, after blanks.
+Scanned ScanNumber(std::string_view text) {
     Scanned out;
+    std::size_t pos = SkipBlanks(text, 0);
     Decimal& d = out.number;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         d.negative = text[pos] == '-';
@@ -109,11 +109,13 @@ double ToDouble(const Decimal& d) {
     return d.negative ? -magnitude : magnitude;
 }
 
-// The text as one whole finite number, blanks around it allowed; or nothing.
-std::optional<Decimal> ScanWhole(std::string_view text) {
-    const Scanned s = ScanNumber(text, SkipBlanks(text, 0));
-    if (!s.found || SkipBlanks(text, s.end) != text.size()) return std::nullopt;
-    if (!std::isfinite(ToDouble(s.number))) return std::nullopt;
+// The text as one whole number within the range of a double, blanks around it
+// allowed; anything else raises ConversionError.
+Decimal StrictDecimal(std::string_view text) {
+    const Scanned s = ScanNumber(text);
+    if (!s.found || SkipBlanks(text, s.end) != text.size() || !std::isfinite(ToDouble(s.number))) {
+        throw ConversionError();
+    }
     return s.number;
 }
 
@@ -138,18 +140,14 @@ constexpr double kLargestShown = 1.79769313486231e308;
 
 double ParseLenient(std::string_view text) noexcept {
     try {
-        const Scanned s = ScanNumber(text, SkipBlanks(text, 0));
+        const Scanned s = ScanNumber(text);
         return s.found ? ToDouble(s.number) : 0.0;
     } catch (...) {  // only running out of memory for a huge text can throw
         return 0.0;
     }
 }
 
-double ParseStrict(std::string_view text) {
-    const auto number = ScanWhole(text);
-    if (!number) throw ConversionError();
-    return ToDouble(*number);
-}
+double ParseStrict(std::string_view text) { return ToDouble(StrictDecimal(text)); }
 
 std::string FormatNumber(double value) {
     if (std::isnan(value)) RaiseArithmeticFault(FaultKind::InvalidOperation);
@@ -163,9 +161,7 @@ std::string FormatNumber(double value) {
 }
 
 std::string RoundToPlaces(std::string_view text, int places) {
-    auto number = ScanWhole(text);
-    if (!number) throw ConversionError();
-    Decimal& d = *number;
+    Decimal d = StrictDecimal(text);
     const long long keep_exponent = -static_cast<long long>(places);
     if (d.exponent < keep_exponent) {
         const long long dropped = keep_exponent - d.exponent;

@@ -22,65 +22,45 @@ FakeForm Form(bool find_t, std::array<std::string, 5> fields) {
 }
 
 // A click on "Skaičiuoti": every write in order, each followed by the check it
-// raised when it changed the field, then the error the click ended with and the
-// fields it left.
+// raised when it changed the field, and the error the click ended with.
 struct ClickCase {
     bool find_t;
     std::array<std::string, 5> fields;  // C, R1, R2, t1, t2
     std::string log;
-    const char* error;  // the error's text, or nullptr
-    std::array<std::string, 5> after;
+    std::string error;  // the error's text, if any
 };
 
 TEST(Calculator, ClickTable) {
     const ClickCase cases[] = {
-        {kFindT, {"1000", "1", "1", "", ""},
-         "t1=1.386 (on) t2=0.693 (on) t1=1.39 (on) t2=0.69 (on)", nullptr,
-         {"1000", "1", "1", "1.39", "0.69"}},
-        {kFindT, {"100", "10", "4.7", "", ""},
-         "t1=1.01871 (on) t2=0.32571 (on) t1=1.02 (on) t2=0.33 (on)", nullptr,
-         {"100", "10", "4.7", "1.02", "0.33"}},
-        {kFindT, {"1", "1", "1", "", ""},
-         "t1=0.001386 (on) t2=0.000693 (on) t1=0 (on) t2=0 (on)", nullptr,
-         {"1", "1", "1", "0", "0"}},
+        {kFindT, {"1000", "1", "1", "", ""}, "t1=1.386 (on) t2=0.693 (on) t1=1.39 (on) t2=0.69 (on)", ""},
+        {kFindT, {"100", "10", "4.7", "", ""}, "t1=1.01871 (on) t2=0.32571 (on) t1=1.02 (on) t2=0.33 (on)", ""},
+        {kFindT, {"1", "1", "1", "", ""}, "t1=0.001386 (on) t2=0.000693 (on) t1=0 (on) t2=0 (on)", ""},
         // 1.0395 is stored as 1.03949999…: rounding follows the digits shown.
-        {kFindT, {"1000", "0,5", "1", "", ""},
-         "t1=1.0395 (on) t2=0.693 (on) t1=1.04 (on) t2=0.69 (on)", nullptr,
-         {"1000", "0,5", "1", "1.04", "0.69"}},
+        {kFindT, {"1000", "0,5", "1", "", ""}, "t1=1.0395 (on) t2=0.693 (on) t1=1.04 (on) t2=0.69 (on)", ""},
         // Mode 0 reached with the button still enabled and R1, R2 empty.
-        {kFindT, {"1000", "", "", "5", "3"},
-         "t1=0 (off) t2=0 (off) t1=0 t2=0", nullptr,
-         {"1000", "", "", "0", "0"}},
+        {kFindT, {"1000", "", "", "5", "3"}, "t1=0 (off) t2=0 (off) t1=0 t2=0", ""},
         {kFindR, {"100", "", "", "10", "4"},
-         "R2=57.7200577200577 (on) R1=86.5800865800866 (on) R1=86.58 (on) R2=57.72 (on)", nullptr,
-         {"100", "86.58", "57.72", "10", "4"}},
-        {kFindR, {"1000", "", "", "1.386", "0.693"},
-         "R2=1 (on) R1=1 (on) R1=1 R2=1", nullptr,
-         {"1000", "1", "1", "1.386", "0.693"}},
+         "R2=57.7200577200577 (on) R1=86.5800865800866 (on) R1=86.58 (on) R2=57.72 (on)", ""},
+        {kFindR, {"1000", "", "", "1.386", "0.693"}, "R2=1 (on) R1=1 (on) R1=1 R2=1", ""},
         {kFindR, {"100", "", "", "12abc", "4"},
-         "R2=57.7200577200577 (on) R1=115.440115440115 (on) R1=115.44 (on) R2=57.72 (on)", nullptr,
-         {"100", "115.44", "57.72", "12abc", "4"}},
-        {kFindR, {"100", "1", "2", "5", "5"}, kMessage, nullptr, {"100", "1", "2", "5", "5"}},
-        {kFindR, {"100", "1", "2", "3", "5"}, kMessage, nullptr, {"100", "1", "2", "3", "5"}},
-        {kFindR, {"100", "1", "2", "", ""}, kMessage, nullptr, {"100", "1", "2", "", ""}},
+         "R2=57.7200577200577 (on) R1=115.440115440115 (on) R1=115.44 (on) R2=57.72 (on)", ""},
+        {kFindR, {"100", "1", "2", "5", "5"}, kMessage, ""},
+        {kFindR, {"100", "1", "2", "3", "5"}, kMessage, ""},
+        {kFindR, {"100", "1", "2", "", ""}, kMessage, ""},
         // Faults: nothing is written from the faulting step on.
-        {kFindT, {"1", "1e308", "1e308", "a", "b"}, "", "Perpildymas", {"1", "1e308", "1e308", "a", "b"}},
-        {kFindT, {"1", "1e999", "1", "a", "b"}, "", "Perpildymas", {"1", "1e999", "1", "a", "b"}},
-        {kFindT, {"1", "-1e999", "1e999", "a", "b"}, "", "Neleistina operacija",
-         {"1", "-1e999", "1e999", "a", "b"}},
-        {kFindT, {"1e999", "0", "0", "a", "b"}, "", "Neleistina operacija", {"1e999", "0", "0", "a", "b"}},
+        {kFindT, {"1", "1e308", "1e308", "a", "b"}, "", "Perpildymas"},
+        {kFindT, {"1", "1e999", "1", "a", "b"}, "", "Perpildymas"},
+        {kFindT, {"1", "-1e999", "1e999", "a", "b"}, "", "Neleistina operacija"},
+        {kFindT, {"1e999", "0", "0", "a", "b"}, "", "Neleistina operacija"},
         // t1 is finite, t2 overflows: t1 keeps its unrounded result.
-        {kFindT, {"1e10", "-1e308", "1e308", "a", "b"}, "t1=0 (off)", "Perpildymas",
-         {"1e10", "-1e308", "1e308", "0", "b"}},
-        {kFindR, {"0", "a", "b", "2", "1"}, "", "Dalyba iš nulio", {"0", "a", "b", "2", "1"}},
-        {kFindR, {"0", "a", "b", "2", "0"}, "", "Dalyba iš nulio", {"0", "a", "b", "2", "0"}},
-        {kFindR, {"1e999", "a", "b", "2", "1"}, "", "Perpildymas", {"1e999", "a", "b", "2", "1"}},
+        {kFindT, {"1e10", "-1e308", "1e308", "a", "b"}, "t1=0 (off)", "Perpildymas"},
+        {kFindR, {"0", "a", "b", "2", "1"}, "", "Dalyba iš nulio"},
+        {kFindR, {"0", "a", "b", "2", "0"}, "", "Dalyba iš nulio"},
+        {kFindR, {"1e999", "a", "b", "2", "1"}, "", "Perpildymas"},
         // R2 is finite, then t1 / 0.693 / (C / 1000) overflows: R2 keeps its unrounded result.
-        {kFindR, {"1e-300", "a", "b", "1e308", "1"}, "R2=1.44300144300144e+303 (on)", "Perpildymas",
-         {"1e-300", "a", "1.44300144300144e+303", "1e308", "1"}},
+        {kFindR, {"1e-300", "a", "b", "1e308", "1"}, "R2=1.44300144300144e+303 (on)", "Perpildymas"},
         // R2 and t1 / 0.693 / (C / 1000) are finite, their difference is not.
-        {kFindR, {"1000", "a", "b", "1e308", "-1e308"}, "R2=-1.44300144300144e+308 (off)", "Perpildymas",
-         {"1000", "a", "-1.44300144300144e+308", "1e308", "-1e308"}},
+        {kFindR, {"1000", "a", "b", "1e308", "-1e308"}, "R2=-1.44300144300144e+308 (off)", "Perpildymas"},
     };
     for (const auto& c : cases) {
         FakeForm form = Form(c.find_t, c.fields);
@@ -93,8 +73,7 @@ TEST(Calculator, ClickTable) {
             EXPECT_EQ(FaultText(fault.kind()), error);
         }
         EXPECT_EQ(form.Log(), c.log);
-        EXPECT_EQ(error, c.error ? c.error : "");
-        EXPECT_EQ(form.fields, c.after);
+        EXPECT_EQ(error, c.error);
     }
 }
 

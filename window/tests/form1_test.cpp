@@ -28,11 +28,6 @@ class Form1Test : public QObject {
         for (int i = 0; i < 5; ++i) form_->SetText(order[i], fields[i].toStdString());
         Get<QRadioButton>(find_t ? "Option1(0)" : "Option1(1)")->setChecked(true);
     }
-    QStringList Fields() {
-        QStringList texts{Get<QComboBox>("C")->currentText()};
-        for (const char* name : {"R1", "R2", "t1", "t2"}) texts << Get<QLineEdit>(name)->text();
-        return texts;
-    }
 
 private slots:
     void initTestCase() { QuietOffscreenWarnings(); }
@@ -137,7 +132,7 @@ private slots:
         QVERIFY(!ClickAndCloseBox(sk));
         QCOMPARE(t1_changes.size(), 2);
         QCOMPARE(t1_changes.at(0).at(0).toString(), "1.386");
-        QCOMPARE(Fields(), QStringList({"1000", "1", "1", "1.39", "0.69"}));
+        QCOMPARE(FieldTexts(*form_), QStringList({"1000", "1", "1", "1.39", "0.69"}));
     }
 
     // Choosing a mode runs no check; opening C's list is not leaving C.
@@ -191,7 +186,7 @@ private slots:
             QCOMPARE(box->text, QString::fromUtf8(c.text));
             QCOMPARE(box->icon, c.icon);
             QCOMPARE(box->buttons, 1);
-            QCOMPARE(Fields(), c.after);
+            QCOMPARE(FieldTexts(*form_), c.after);
             QVERIFY(form_->isVisible());
             QCOMPARE(ends_, 0);
         }

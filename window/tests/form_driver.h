@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <optional>
 
+#include "logic/form_state.h"
+
 namespace ritmolis::testing {
 
 template <class Control = QWidget>
@@ -26,6 +28,15 @@ inline void QuietOffscreenWarnings() {
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (!message.contains(QLatin1String("does not support propagateSizeHints"))) next(type, context, message);
         });
+}
+
+// The texts of the five fields, in the order C, R1, R2, t1, t2.
+inline QStringList FieldTexts(const FormState& form) {
+    QStringList texts;
+    for (const Field field : {Field::C, Field::R1, Field::R2, Field::t1, Field::t2}) {
+        texts << QString::fromStdString(form.Text(field));
+    }
+    return texts;
 }
 
 struct ShownBox {

@@ -19,7 +19,6 @@ const char* const kTexts[] = {"1000", "1", "4,7", "0.5", "10", "2.2", "1.385", "
                               "1e308", "1e999", "5e-324", "1e-400", "12abc", "x", "ąčęėįšųūž", "µF", "", "0,001",
                               "123456789012345678", "7e-5", "1e+15"};
 const char* const kFields[] = {"C", "R1", "R2", "t1", "t2"};
-const Field kFieldOrder[] = {Field::C, Field::R1, Field::R2, Field::t1, Field::t2};
 
 bool Finite(std::initializer_list<double> values) {
     for (const double v : values) if (!std::isfinite(v)) return false;
@@ -48,20 +47,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         auto* C = Find<QComboBox>(form, "C");
         QWidget* sk = Find(form, "sk");
-        const auto texts = [&] {
-            std::array<std::string, 5> all;
-            for (int i = 0; i < 5; ++i) all[i] = form.Text(kFieldOrder[i]);
-            return all;
-        };
-        const auto value = [](const std::string& text) { return ParseLenient(text); };
-        const auto rule = [&value](const std::array<std::string, 5>& fields, bool find_t) {
+        const auto value = [](const QString& text) { return ParseLenient(text.toStdString()); };
+        const auto rule = [&value](const QStringList& fields, bool find_t) {
             return value(fields[0]) > 0 && value(fields[find_t ? 1 : 3]) > 0 && value(fields[find_t ? 2 : 4]) > 0;
         };
         bool checked_since_mode_change = false;
         int results = 0, messages = 0, faults = 0;  // what the clicks gave
 
         for (int n = 0; n < events; ++n) {
-            const auto before = texts();
+            const QStringList before = FieldTexts(form);
             const bool find_t = form.Option1Selected(0);
             const bool in_c = QApplication::focusWidget() == C;
             QString event;
@@ -88,10 +82,12 @@ private slots:
                 }
                 event = QStringLiteral("pick %1").arg(C->currentText());
                 break;
-            case 2:  // switch the mode
-                event = QStringLiteral("mode %1").arg(pick(2));
-                QTest::mouseClick(Find(form, event.endsWith('0') ? "Option1(0)" : "Option1(1)"), Qt::LeftButton);
+            case 2: {  // switch the mode
+                const char* option = pick(2) == 0 ? "Option1(0)" : "Option1(1)";
+                QTest::mouseClick(Find(form, option), Qt::LeftButton);
+                event = QStringLiteral("click %1").arg(option);
                 break;
+            }
             case 3: {  // move the focus by mouse or by Tab
                 QWidget* target = Find(form, kFields[pick(5)]);
                 if (pick(2) == 0) {
@@ -113,17 +109,17 @@ private slots:
                 event = QStringLiteral("click%1").arg(box ? ": " + box->text : QString());
                 break;
             }
-            const auto after = texts();
-            const QString where = QStringLiteral("seed %1, event %2: %3 in [%4] -> [%5]")
-                                      .arg(seed).arg(n).arg(event)
-                                      .arg(QString::fromStdString(before[0] + "|" + before[1] + "|" + before[2] + "|" + before[3] + "|" + before[4]))
-                                      .arg(QString::fromStdString(after[0] + "|" + after[1] + "|" + after[2] + "|" + after[3] + "|" + after[4]));
+            const QStringList after = FieldTexts(form);
+            const auto where = [&] {
+                return QStringLiteral("seed %1, event %2: %3 in [%4] -> [%5]")
+                    .arg(seed).arg(n).arg(event, before.join('|'), after.join('|'));
+            };
 #define CHECK(ok, what) \
-    if (!(ok)) QFAIL(qPrintable(where + ": " + QString::fromUtf8(what)))
+    if (!(ok)) QFAIL(qPrintable(where() + ": " + QString::fromUtf8(what)))
 
             CHECK(form.isVisible() && ends == 0, "the program ended");
-            for (const auto& text : after) {
-                const QString shown = QString::fromStdString(text).toLower();
+            for (const QString& text : after) {
+                const QString shown = text.toLower();
                 CHECK(!shown.contains("inf") && !shown.contains("nan") && shown != "-0", "a field shows inf, nan or -0");
             }
 
@@ -150,7 +146,7 @@ private slots:
                 const double x = ((r2 + r1) * kAstableFactor) * c / kScale;
                 const double y = (r2 * kAstableFactor) * c / kScale;
                 fault = !Finite({r1, r2, c, x, y});
-                if (fault && Finite({r1, r2, c, x})) expected[3] = FormatNumber(x);
+                if (fault && Finite({r1, r2, c, x})) expected[3] = QString::fromStdString(FormatNumber(x));
                 if (!fault) {
                     CHECK(std::abs(value(after[3]) - x) <= 0.005 + std::abs(x) * 1e-14, "t1 is not the formula's");
                     CHECK(std::abs(value(after[4]) - y) <= 0.005 + std::abs(y) * 1e-14, "t2 is not the formula's");
@@ -167,7 +163,7 @@ private slots:
                 const double e = (a / kAstableFactor) / (c / kScale);
                 const double r1 = Finite({r2}) ? e - ParseStrict(FormatNumber(r2)) : NAN;
                 fault = !Finite({a, b, c, r2, e, r1});
-                if (fault && Finite({b, c, r2})) expected[2] = FormatNumber(r2);
+                if (fault && Finite({b, c, r2})) expected[2] = QString::fromStdString(FormatNumber(r2));
                 if (!fault) {
                     CHECK(std::abs(value(after[2]) - r2) <= 0.0005 + std::abs(r2) * 1e-14, "R2 is not the formula's");
                     CHECK(std::abs(value(after[1]) - r1) <= 0.0005 + std::abs(r1) * 2e-14 + std::abs(r2) * 1e-14,
@@ -177,6 +173,7 @@ private slots:
             CHECK(fault == (box && box->icon == QMessageBox::Critical), fault ? "no fault box" : "an unexpected box");
             if (fault) CHECK(after == expected, "the fault left other fields than the rules say");
             ++(fault ? faults : results);
+#undef CHECK
         }
         qInfo("%d events (%d results, %d messages, %d fault boxes), seed %llu", events, results, messages, faults,
               static_cast<unsigned long long>(seed));
