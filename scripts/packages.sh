@@ -2,7 +2,7 @@
 # that installs those that are missing (as root, or through sudo).
 
 # Building and running the program.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev fonts-liberation)
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-liberation)
 # Building and running every test and benchmark, headless.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
                clang libclang-rt-14-dev clang-tidy)
