@@ -1,11 +1,16 @@
-# Sourced by ./run and ./test: the Debian packages each needs, and a function
+# Sourced by the commands: the Debian packages each needs, and a function
 # that installs those that are missing (as root, or through sudo).
 
 # Building and running the program.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-liberation)
 # Building and running every test and benchmark, headless.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
-               clang libclang-rt-14-dev clang-tidy)
+               x11-apps netpbm xclip clang libclang-rt-14-dev clang-tidy)
+# Cross-building ritmolis.exe and its Qt (scripts/windows-qt.sh) and running
+# them under Wine; the test command needs these too.
+WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+                  binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev googletest fonts-liberation
+                  wine wine64 icoutils zip)
 
 ensure_packages() {
     local missing=() package

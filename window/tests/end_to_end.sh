@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # The real program on a virtual X display of its own: waits for the window to
 # map, makes the typical request (1000 picked from the list of C, R1 = 1 and
-# R2 = 1 typed, "Skaičiuoti"),
-# keeps a picture of the window, clicks "Viso gero" and expects the program to
-# end with status 0 within a few seconds.
-# Usage: end_to_end.sh RITMOLIS GRAB_WINDOW PICTURE.png
+# R2 = 1 typed, "Skaičiuoti"), keeps a picture of the window, reads t1 and t2
+# back through the clipboard (1.39 and 0.69), clicks "Viso gero" and expects
+# the program to end with status 0 within a few seconds.
+# Usage: end_to_end.sh PICTURE.png PROGRAM [ARGS...]
+# (PROGRAM ARGS... may be a Windows build under Wine: scripts/wine-run PREFIX ritmolis.exe)
 set -euo pipefail
 if [ -z "${RITMOLIS_ON_XVFB:-}" ]; then
     exec env RITMOLIS_ON_XVFB=1 xvfb-run -a -s "-screen 0 640x480x24" "$0" "$@"
 fi
-app=$1 grab=$2 picture=$3
+picture=$1
+shift
 unset QT_QPA_PLATFORM
 
-"$app" &
+"$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^555 astable$' | head -n1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^555 astable$' | head -n1)
 [ -n "$window" ] || { echo "no window titled '555 astable' appeared"; exit 1; }
 
 xdotool windowfocus --sync "$window"
@@ -25,7 +27,17 @@ xdotool key Tab type 1
 xdotool mousemove --window "$window" 112 128 click 1  # "Skaičiuoti"
 sleep 0.5
 mkdir -p "$(dirname "$picture")"
-"$grab" "$window" "$picture"
+xwd -silent -id "$window" | xwdtopnm 2>/dev/null | pnmtopng >"$picture"
+
+# A field's text, as Ctrl+C copies it.
+field() {
+    xdotool mousemove --window "$window" "$1" 132 click 1 key ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard
+}
+t1=$(field 260) t2=$(field 372)
+echo "t1 = $t1, t2 = $t2"
+[ "$t1" = 1.39 ] && [ "$t2" = 0.69 ] || { echo "expected t1 = 1.39 and t2 = 0.69"; exit 1; }
 
 xdotool mousemove --window "$window" 224 192 click 1  # "Viso gero"
 for _ in $(seq 50); do
