@@ -17,7 +17,7 @@ unset QT_QPA_PLATFORM
 "$@" &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^555 astable$' | head -n1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^555 astable$' | head -n1)
 [ -n "$window" ] || { echo "no window titled '555 astable' appeared"; exit 1; }
 
 xdotool windowfocus --sync "$window"

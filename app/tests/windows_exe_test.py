@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Checks ritmolis.exe as Windows will see it: it imports only Windows system
+DLLs (API sets, and DLLs that Wine, too, provides as part of the system), so
+that no DLL of Qt or of the compiler has to lie beside it; it runs in the GUI
+subsystem (no console window); and its version record and icon are the
+program's own. Usage: windows_exe_test.py RITMOLIS.EXE ICON.ico"""
+import os
+import struct
+import subprocess
+import sys
+
+exe, icon = sys.argv[1:3]
+WINE_SYSTEM_DLLS = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows"
+failures = []
+
+headers = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", exe], capture_output=True, text=True,
+                         check=True).stdout
+dlls = [line.split(":", 1)[1].strip() for line in headers.splitlines() if "DLL Name:" in line]
+system = {name.lower() for name in os.listdir(WINE_SYSTEM_DLLS)}
+print("imports:", " ".join(dlls))
+failures += [f"imports {dll}, not a Windows system DLL" for dll in dlls
+             if not dll.lower().startswith(("api-ms-win-", "ext-ms-win-")) and dll.lower() not in system]
+if not dlls:
+    failures.append("no imported DLL found")
+if "(Windows GUI)" not in headers:
+    failures.append("not in the Windows GUI subsystem")
+
+
+def resource(kind):
+    return subprocess.run(["wrestool", "-x", "--raw", f"--type={kind}", exe], capture_output=True,
+                          check=True).stdout
+
+
+def blocks(data, start, end):
+    """The children of a version-record block: (key, value bytes, children's start, end)."""
+    while start + 6 <= end:
+        length, value_length, text = struct.unpack_from("<HHH", data, start)
+        key_end = start + 6
+        while data[key_end:key_end + 2] != b"\0\0":
+            key_end += 2
+        key = data[start + 6:key_end].decode("utf-16-le")
+        value_start = (key_end + 2 + 3) & ~3
+        value_size = value_length * 2 if text else value_length
+        yield key, data[value_start:value_start + value_size], (value_start + value_size + 3) & ~3, start + length
+        start = (start + length + 3) & ~3
+
+
+record = resource(16)
+[(root, fixed, children, end)] = list(blocks(record, 0, len(record)))
+signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", fixed)
+
+
+def version(ms, ls):
+    return f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}"
+
+
+strings = {}
+for key, _, table_start, table_end in blocks(record, children, end):
+    if key == "StringFileInfo":
+        for language, _, string_start, string_end in blocks(record, table_start, table_end):
+            for name, value, _, _ in blocks(record, string_start, string_end):
+                strings[(language, name)] = value.decode("utf-16-le").rstrip("\0")
+print("version record:", version(file_ms, file_ls), version(product_ms, product_ls), strings)
+
+expected = {
+    "FileDescription": "skaičiuojam varžas",
+    "FileVersion": "1.00",
+    "ProductVersion": "1.00",
+    "ProductName": "Ritmolis",
+    "InternalName": "Ritmolis",
+}
+if root != "VS_VERSION_INFO" or signature != 0xFEEF04BD:
+    failures.append("no version record")
+if (version(file_ms, file_ls), version(product_ms, product_ls)) != ("1.0.0.0", "1.0.0.0"):
+    failures.append("file and product version are not 1.0.0.0")
+for name, value in expected.items():
+    if strings.get(("042704B0", name)) != value:
+        failures.append(f"{name} is {strings.get(('042704B0', name))!r}, not {value!r}")
+
+# The icon: the .ico file's one picture is the .exe's.
+with open(icon, "rb") as own:
+    ico = own.read()
+(pictures,) = struct.unpack_from("<H", ico, 4)
+size, offset = struct.unpack_from("<II", ico, 6 + 8)
+if pictures != 1 or resource(3) != ico[offset:offset + size]:
+    failures.append(f"its icon is not {icon}")
+
+for failure in failures:
+    print("FAIL:", failure)
+sys.exit(1 if failures else 0)
