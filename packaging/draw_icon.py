@@ -1,14 +1,28 @@
 #!/usr/bin/env python3
 """Draws the program's icon: a chip in a dual in-line package seen in
-perspective, grey-blue body and gold pins on a transparent background, 50 x 50
-pixels in at most 256 colours. Writes ritmolis.png and ritmolis.ico beside this
-script; run it again after changing the drawing, and commit both images."""
+perspective, grey-blue body and gold pins on a transparent background.
+
+Run without arguments, it writes every image of the icon beside this script:
+ritmolis.png and ritmolis.ico, the window's own icon, 50 x 50 pixels in at most
+256 colours; and hicolor/NxN/apps/ritmolis.png, the icon of the desktop's theme
+at each size of HICOLOR_SIZES. Run it again after changing the drawing, and
+commit the images. `draw_icon.py --size N FILE.png` draws one picture of N x N
+pixels.
+
+The drawing is made on a 50-unit square and scaled to the picture. Small
+pictures are simplified rather than shrunk: each pixel takes the one colour that
+covers most of it, each pin is a whole number of pixels wide and goes straight
+down, and the smallest show three pins a side, no pins behind the body and no
+notch, so that a 16-pixel icon stays sharp instead of blurring into grey."""
+import argparse
 import os
 import struct
 import zlib
+from dataclasses import dataclass
 
-SIZE = 50
+SIZE = 50  # the drawing's square, and the size of the window's own icon
 SAMPLES = 4  # per pixel side, for smooth edges between shapes
+HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def quad(*points):
@@ -34,25 +48,65 @@ GOLD, GOLD_DARK = (228, 186, 64), (168, 128, 30)
 NOTCH = (50, 60, 78)
 
 
-def pins(edge_from, edge_to, outward, down, colour):
+@dataclass(frozen=True)
+class Detail:
+    """What the drawing shows at one size."""
+    pins: tuple = (0.16, 0.39, 0.62, 0.85)  # where the pins sit along the body's edge
+    half_width: float = 0.05  # of a pin, as a part of the edge
+    back_pins: bool = True  # the row of pins behind the body
+    bent: bool = True  # the front pins leave the body sideways, then bend down
+    notch: float = 2.6  # the radius of the notch, in units of the drawing
+    crisp: bool = False  # each pixel in one colour: the one that covers most of it
+
+
+def detail_for(size):
+    if size <= 16:
+        return Detail(pins=(0.2, 0.5, 0.8), half_width=0.08, back_pins=False, bent=False, notch=0, crisp=True)
+    if size <= 24:
+        return Detail(pins=(0.2, 0.5, 0.8), half_width=0.07, back_pins=False, bent=False, notch=0, crisp=True)
+    if size <= 32:
+        return Detail(half_width=0.06, bent=False, notch=3.2, crisp=True)
+    return Detail()
+
+
+def at_x(edge_from, edge_to, x):
+    return lerp(edge_from, edge_to, (x - edge_from[0]) / (edge_to[0] - edge_from[0]))
+
+
+def pins(detail, edge_from, edge_to, outward, down, colour, grid):
+    """A row of pins along an edge of the body: each leaves the body by
+    `outward` (straight down when it is None), then goes down by `down`. In a
+    crisp picture each pin is a whole number of pixels (`grid` units) wide and
+    ends level."""
     shapes = []
-    for t in (0.16, 0.39, 0.62, 0.85):
-        p, q = lerp(edge_from, edge_to, t - 0.05), lerp(edge_from, edge_to, t + 0.05)
-        shapes.append((quad(p, q, add(q, outward), add(p, outward)), colour))
-        p2, q2 = add(p, outward), add(q, outward)
-        shapes.append((quad(p2, q2, add(q2, down), add(p2, down)), colour))
+    for t in detail.pins:
+        p, q = lerp(edge_from, edge_to, t - detail.half_width), lerp(edge_from, edge_to, t + detail.half_width)
+        if detail.crisp:
+            left = round(p[0] / grid) * grid
+            width = max(1, round((q[0] - p[0]) / grid)) * grid
+            p, q = at_x(edge_from, edge_to, left), at_x(edge_from, edge_to, left + width)
+        if outward:
+            shapes.append((quad(p, q, add(q, outward), add(p, outward)), colour))
+            p, q = add(p, outward), add(q, outward)
+        if detail.crisp:
+            foot = max(p[1], q[1]) + down[1]
+            shapes.append((quad(p, q, (q[0], foot), (p[0], foot)), colour))
+        else:
+            shapes.append((quad(p, q, add(q, down), add(p, down)), colour))
     return shapes
 
 
-def shapes():
+def shapes(detail, grid=1.0):
     out = []
-    out += pins(A, B, OUT_BACK, (0, 5), GOLD_DARK)            # behind the body
+    if detail.back_pins:
+        out += pins(detail, A, B, OUT_BACK, (0, 5), GOLD_DARK, grid)  # behind the body
     out.append((quad(A, D, D2, A2), BLUE_END))
     out.append((quad(D, C, C2, D2), BLUE_FRONT))
     out.append((quad(A, B, C, D), BLUE_TOP))
-    out += pins(D2, C2, (0.9, 1.0), (0, 7), GOLD)            # in front, bent down
-    centre_end = lerp(lerp(A, D, 0.5), lerp(B, C, 0.5), 0.1)
-    out.append((("circle", centre_end, 2.6), NOTCH))           # the notch of pin 1's end
+    out += pins(detail, D2, C2, (0.9, 1.0) if detail.bent else None, (0, 7), GOLD, grid)  # in front
+    if detail.notch:
+        centre_end = lerp(lerp(A, D, 0.5), lerp(B, C, 0.5), 0.1)
+        out.append((("circle", centre_end, detail.notch), NOTCH))  # the notch of pin 1's end
     return out
 
 
@@ -71,28 +125,58 @@ def inside(shape, x, y):
     return True
 
 
-def render():
-    drawn = shapes()
+def bounds(shape):
+    if shape[0] == "circle":
+        (cx, cy), r = shape[1], shape[2]
+        return cx - r, cy - r, cx + r, cy + r
+    xs, ys = [p[0] for p in shape], [p[1] for p in shape]
+    return min(xs), min(ys), max(xs), max(ys)
+
+
+def render(size=SIZE, smooth_alpha=False):
+    """The picture as rows of pixels: None (transparent), (r, g, b), or with
+    smooth_alpha (r, g, b, a) where a is the part of the pixel covered."""
+    detail = detail_for(size)
+    scale = SIZE / size  # units of the drawing per pixel
+    drawn = [(shape, fill, bounds(shape)) for shape, fill in shapes(detail, scale)]
+    depth = {fill: z for z, (_, fill, _) in enumerate(drawn)}  # how far in front each colour is drawn
+    samples = SAMPLES + 1 if detail.crisp else SAMPLES  # an odd count: fewer ties between two colours
     pixels = []
-    for py in range(SIZE):
+    for py in range(size):
         row = []
-        for px in range(SIZE):
-            hits = []
-            for sy in range(SAMPLES):
-                for sx in range(SAMPLES):
-                    x, y = px + (sx + 0.5) / SAMPLES, py + (sy + 0.5) / SAMPLES
+        for px in range(size):
+            # Only the shapes that reach into this pixel can colour it.
+            x0, y0, x1, y1 = px * scale, py * scale, (px + 1) * scale, (py + 1) * scale
+            here = [(s, f) for s, f, (l, t, r, b) in drawn if l <= x1 and r >= x0 and t <= y1 and b >= y0]
+            seen = []
+            for sy in range(samples):
+                for sx in range(samples):
+                    x, y = (px + (sx + 0.5) / samples) * scale, (py + (sy + 0.5) / samples) * scale
                     colour = None
-                    for shape, fill in drawn:
+                    for shape, fill in here:
                         if inside(shape, x, y):
                             colour = fill
-                    if colour:
-                        hits.append(colour)
-            if len(hits) * 2 < SAMPLES * SAMPLES:
-                row.append(None)  # transparent
-            else:
-                row.append(tuple(sum(c[i] for c in hits) // len(hits) for i in range(3)))
+                    seen.append(colour)
+            row.append(pixel_of(seen, depth if detail.crisp else None, smooth_alpha))
         pixels.append(row)
     return pixels
+
+
+def pixel_of(samples, depth, smooth_alpha):
+    """One pixel from the colours of its samples (None where nothing is
+    drawn). With `depth`, the colour of most samples, transparency counted as
+    one; a tie goes to the colour drawn further in front."""
+    hits = [c for c in samples if c]
+    if depth:
+        return max(set(samples), key=lambda c: (samples.count(c), depth.get(c, -1)))
+    if smooth_alpha:
+        if not hits:
+            return None
+        average = tuple(sum(c[i] for c in hits) // len(hits) for i in range(3))
+        return average + (round(255 * len(hits) / len(samples)),)
+    if len(hits) * 2 < len(samples):
+        return None  # transparent
+    return tuple(sum(c[i] for c in hits) // len(hits) for i in range(3))
 
 
 def palette_of(pixels):
@@ -101,18 +185,29 @@ def palette_of(pixels):
     return [(0, 0, 0)] + colours  # index 0 is transparent
 
 
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
 def write_png(path, pixels, palette):
+    size = len(pixels)
     index = {c: i for i, c in enumerate(palette)}
     raw = b"".join(b"\0" + bytes(index[p] if p else 0 for p in row) for row in pixels)
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 3, 0, 0, 0)))
+        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)))
         f.write(chunk(b"PLTE", b"".join(bytes(c) for c in palette)))
         f.write(chunk(b"tRNS", b"\0"))
+        f.write(chunk(b"IDAT", zlib.compress(raw, 9)))
+        f.write(chunk(b"IEND", b""))
+
+
+def write_png_rgba(path, pixels):
+    size = len(pixels)
+    raw = b"".join(b"\0" + b"".join(bytes(p if p else (0, 0, 0, 0)) for p in row) for row in pixels)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n")
+        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)))
         f.write(chunk(b"IDAT", zlib.compress(raw, 9)))
         f.write(chunk(b"IEND", b""))
 
@@ -136,10 +231,33 @@ def write_ico(path, pixels, palette):
         f.write(image)
 
 
+def draw(size, path):
+    """One picture of the icon at `size` pixels: sharp-edged in at most 256
+    colours when small, with smooth edges (an alpha channel) when large."""
+    if detail_for(size).crisp:
+        picture = render(size)
+        write_png(path, picture, palette_of(picture))
+    else:
+        write_png_rgba(path, render(size, smooth_alpha=True))
+
+
 if __name__ == "__main__":
-    here = os.path.dirname(os.path.abspath(__file__))
-    picture = render()
-    colours = palette_of(picture)
-    write_png(os.path.join(here, "ritmolis.png"), picture, colours)
-    write_ico(os.path.join(here, "ritmolis.ico"), picture, colours)
-    print(f"{len(colours)} colours")
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--size", type=int, help="draw one picture of SIZE x SIZE pixels into FILE")
+    parser.add_argument("file", nargs="?", help="the PNG file to write with --size")
+    args = parser.parse_args()
+    if args.size is not None:
+        if not args.file or args.size < 1:
+            parser.error("--size needs a positive size and a FILE")
+        draw(args.size, args.file)
+    else:
+        here = os.path.dirname(os.path.abspath(__file__))
+        picture = render()
+        colours = palette_of(picture)
+        write_png(os.path.join(here, "ritmolis.png"), picture, colours)
+        write_ico(os.path.join(here, "ritmolis.ico"), picture, colours)
+        print(f"{len(colours)} colours")
+        for size in HICOLOR_SIZES:
+            folder = os.path.join(here, "hicolor", f"{size}x{size}", "apps")
+            os.makedirs(folder, exist_ok=True)
+            draw(size, os.path.join(folder, "ritmolis.png"))
