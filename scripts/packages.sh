@@ -3,14 +3,18 @@
 
 # Building and running the program.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-liberation)
-# Building and running every test and benchmark, headless.
+# Building the Debian package (dpkg-shlibdeps and dpkg-buildflags; file for CPack).
+PACKAGE_PACKAGES=(g++ cmake ninja-build qt6-base-dev dpkg-dev file)
+# Building and running every test and benchmark, headless, and checking the package.
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
-               x11-apps netpbm xclip clang libclang-rt-14-dev clang-tidy)
+               x11-apps netpbm xclip clang libclang-rt-14-dev clang-tidy
+               dpkg-dev file lintian desktop-file-utils appstream
+               orca openbox at-spi2-core dbus-daemon python3-pyatspi weston)
 # Cross-building ritmolis.exe and its Qt (scripts/windows-qt.sh) and running
 # them under Wine; the test command needs these too.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                   binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev googletest fonts-liberation
-                  wine wine64 icoutils zip)
+                  wine wine64 icoutils python3 zip)
 
 ensure_packages() {
     local missing=() package
