@@ -14,6 +14,8 @@
 #include <exception>
 #include <utility>
 
+#include "window/combo_box_accessible.h"
+
 namespace ritmolis {
 namespace {
 
@@ -59,9 +61,13 @@ Form1::Form1(std::function<void()> end_program)
     setWindowIcon(QIcon(QStringLiteral(":/ritmolis.png")));
     setFixedSize(Twips(0, 0, 6450, 3585).size());
     move(QApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    NameComboBoxesByLabel();
     CreateControls();
     WireEvents();
     Form_Load();
+    // The window opens with the focus in C and its whole text selected, so
+    // that the first keystroke replaces the prompt, as entering C by Tab does.
+    C->lineEdit()->selectAll();
 }
 
 void Form1::CreateControls() {

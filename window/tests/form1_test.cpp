@@ -1,11 +1,15 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <functional>
 #include <memory>
 
@@ -13,6 +17,29 @@
 #include "window/tests/form_driver.h"
 
 namespace ritmolis::testing {
+namespace {
+
+// The width a control leaves for its caption: its own width less its frame,
+// indicator and margins, as its style lays them out.
+int TextRoom(QWidget* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        const QLineEdit* edit = combo->lineEdit();
+        const QMargins margins = edit->textMargins();
+        return edit->contentsRect().width() - margins.left() - margins.right() - 2 * 2;  // QLineEdit's 2 px a side
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+        return button->style()
+            ->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button)
+            .width();
+    }
+    return control->contentsRect().width();
+}
+
+}  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -54,9 +81,17 @@ private slots:
         for (int i = 0; i < C->count(); ++i) items << C->itemText(i);
         QCOMPARE(items.join(' '), "1 2.2 4.7 10 22 33 47 100 220 330 470 1000 1500");
         QCOMPARE(QApplication::focusWidget(), C);
+        // As assistive technologies see C: named by its label, its text its value.
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(C);
+        QCOMPARE(accessible->text(QAccessible::Name), "C");
+        QCOMPARE(accessible->text(QAccessible::Value), "pasirink C talpą");
+        QCOMPARE(accessible->child(0)->childCount(), C->count());
     }
 
+    // At any scale factor (QT_SCALE_FACTOR), the same layout in device-independent
+    // pixels, and every caption within its control.
     void layout() {
+        QCOMPARE(form_->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
         struct Control {
             const char* name;
             const char* kind;
@@ -98,6 +133,14 @@ private slots:
             QCOMPARE(font.weight(), c.bold ? QFont::Bold : QFont::Normal);
             QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
             if (c.buddy) QCOMPARE(static_cast<QLabel*>(control)->buddy(), Get(c.buddy));
+            if (!caption.isEmpty()) {
+                const double advance = QFontMetricsF(font, control).horizontalAdvance(caption);
+                const int chrome = control->width() - TextRoom(control);
+                const QString fit = QStringLiteral("%1: %2 + %3 = %4 of %5 px").arg(caption).arg(advance, 0, 'f', 2)
+                    .arg(chrome).arg(advance + chrome, 0, 'f', 2).arg(control->width());
+                qInfo("%s", qPrintable(fit));
+                QVERIFY2(advance + chrome <= control->width(), qPrintable(fit));
+            }
             if (control->focusPolicy() & Qt::TabFocus) tab_order << where;
         }
         QStringList chain;
@@ -193,24 +236,39 @@ private slots:
     }
 
     // R1 and R2 select their text on entry, by Tab or by a click, so typing
-    // replaces it; t1 does not; a click in a field already entered moves the caret.
+    // replaces it; so does C when the window opens and when Tab enters it either
+    // way; t1 does not on a click; a click in a field already entered, or in C,
+    // puts the caret down.
     void selectOnEntry() {
-        Fill(true, {"1000", "47", "47", "47", ""});
-        const auto click = [](QWidget* field) { QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(8, 12)); };
-        const auto tab_from_c = [this](QWidget*) { QTest::keyClick(Get("C"), Qt::Key_Tab); };
+        for (const Field field : {Field::R1, Field::R2, Field::t1}) form_->SetText(field, "47");
+        const auto click = [](QLineEdit* edit) { QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(8, 12)); };
+        const auto tab_from = [this](const char* from, Qt::Key key) {
+            return [this, from, key](QLineEdit*) {
+                Get(from)->setFocus();
+                QTest::keyClick(Get(from), key);
+            };
+        };
         const struct {
             const char* field;
-            std::function<void(QWidget*)> enter;
+            std::function<void(QLineEdit*)> enter;
             const char* selected;
-        } cases[] = {{"R1", tab_from_c, "47"}, {"R2", click, "47"}, {"R2", click, ""}, {"t1", click, ""}};
-        Get("C")->setFocus();
+        } cases[] = {{"C", [](QLineEdit*) {}, "pasirink C talpą"},  // as the window opens
+                     {"R1", tab_from("C", Qt::Key_Tab), "47"},
+                     {"C", tab_from("R1", Qt::Key_Backtab), "47"},
+                     {"C", tab_from("Option1(0)", Qt::Key_Tab), "47"},
+                     {"R2", click, "47"},
+                     {"R2", click, ""},
+                     {"t1", click, ""},
+                     {"C", click, ""}};
         for (const auto& c : cases) {
-            auto* field = Get<QLineEdit>(c.field);
+            QWidget* control = Get(c.field);
+            auto* combo = qobject_cast<QComboBox*>(control);
+            QLineEdit* field = combo ? combo->lineEdit() : static_cast<QLineEdit*>(control);
             c.enter(field);
-            QCOMPARE(QApplication::focusWidget(), field);
+            QCOMPARE(QApplication::focusWidget(), control);
             QCOMPARE(field->selectedText(), c.selected);
             if (*c.selected) {
-                QTest::keyClicks(field, "5");
+                QTest::keyClicks(control, "5");
                 QCOMPARE(field->text(), "5");
                 field->setText("47");
                 field->selectAll();
