@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The real program on an X display (with_display.sh gives it a virtual one):
-# waits for the window to map, makes the typical request (1000 picked from the
-# list of C, R1 = 1 and R2 = 1 typed, "Skaičiuoti"), keeps a picture of the
-# window, reads t1 and t2 back through the clipboard (1.39 and 0.69), clicks
-# "Viso gero" and expects the program to end with status 0 within a few seconds.
+# The real program on an X display (scripts/with-display gives it a virtual
+# one): waits for the window to map, makes the typical request (1000 picked
+# from the list of C, R1 = 1 and R2 = 1 typed, "Skaičiuoti"), keeps a picture
+# of the window, reads t1 and t2 back through the clipboard (1.39 and 0.69),
+# clicks "Viso gero" and expects the program to end with status 0 within a few
+# seconds.
 # Usage: end_to_end.sh PICTURE.png PROGRAM [ARGS...]
 # (PROGRAM ARGS... may be a Windows build under Wine: scripts/wine-run PREFIX ritmolis.exe)
 set -euo pipefail

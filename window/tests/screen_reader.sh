@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The real program with the screen reader Orca listening, as a blind user meets
-# it on an X11 desktop: a display with a window manager (with_display.sh), the
-# AT-SPI bus on the private session bus given by dbus-run-session, Orca with its
+# it on an X11 desktop: a display with a window manager (scripts/with-display),
+# the AT-SPI bus on the private session bus given by dbus-run-session, Orca with its
 # speech off and its debug log on. The program is driven by the keyboard alone
 # (xdotool), and the log's "SPEECH OUTPUT" lines, what the user would hear, are
 # checked step by step: the typical request typed right after start (the first
 # keystroke replaces the prompt of C), the results, the message box, a fault
 # box, and "Viso gero" ending the program with status 0.
-# Usage: dbus-run-session -- with_display.sh screen_reader.sh RITMOLIS FOLDER
+# Usage: dbus-run-session -- scripts/with-display screen_reader.sh RITMOLIS FOLDER
 # (Orca's log, orca.log, is kept in FOLDER)
 set -euo pipefail
 app=$1 logs=$2
