@@ -173,6 +173,10 @@ void Form1::Run(void (Form1::*handler)()) {
 void Form1::ShowBox(int icon, const std::string& text) {
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromUtf8(kProgramTitle),
                     QString::fromStdString(text), QMessageBox::Ok, this);
+    // The text describes the box too: Orca 48 announces an alert with its
+    // description, and with its labels only when they hold three words or more
+    // ("Perpildymas" holds one). Orca 43 reads the labels and no description.
+    box.setAccessibleDescription(QString::fromStdString(text));
     box.exec();
 }
 
