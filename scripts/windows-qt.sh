@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds, once per machine, the static Windows Qt that ritmolis.exe and its
-# tests link: Debian's own qt6-base source (the version the Linux build uses),
+# tests link: Debian's own qt6-base source, of the version installed here for
+# the Linux build (6.4 on Debian 12, 6.8 on Debian 13: a cross-built Qt needs
+# the host's Qt tools of its own version),
 # cross-compiled with MinGW-w64 into a minimal, release, static Qt (Core, Gui,
 # Widgets, Test; the windows and offscreen platforms; zlib, libpng, HarfBuzz,
 # PCRE2 and FreeType bundled; no OpenGL, D-Bus, SQL, network or printing).
@@ -15,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 cache=${RITMOLIS_CACHE:-/var/cache/ritmolis}
-version=6.4.2+dfsg-10   # Debian's qt6-base, as qt6-base-dev
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 toolchain=$project/cmake/x86_64-w64-mingw32.cmake
 
 options=(
@@ -34,12 +36,20 @@ options=(
     -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF
     -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_jpeg=OFF -DFEATURE_androiddeployqt=OFF
 )
-# With direct2d off, Qt 6.4.2's windows platform still asks for the DirectWrite
-# font database, which is then never built, and nothing links. Use the GDI
-# font database (Windows' default) in that case.
+# With direct2d off, the windows platform still asks for the DirectWrite font
+# database whenever directwrite3 is on, though that database is built only with
+# direct2d, and nothing links: use the GDI font database (Windows' default)
+# then. Qt 6.8's base font database also keeps a DirectWrite font file loader
+# that exists only with direct2d. Each guard changes only a source that has
+# the line it guards.
 fix_font_database() {
+    local base=$1/src/gui/text/windows/qwindowsfontdatabasebase
     sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
         "$1/src/plugins/platforms/windows/qwindowsintegration.cpp"
+    sed -i -z 's/#if QT_CONFIG(directwrite)\n\(    mutable std::unique_ptr<QCustomFontFileLoader>\)/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)\n\1/' \
+        "${base}_p.h"
+    sed -i -z 's/#if QT_CONFIG(directwrite)\n\(    m_fontFileLoader.reset\)/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)\n\1/' \
+        "$base.cpp"
 }
 
 digest=$( { echo "$version"; printf '%s\n' "${options[@]}"; declare -f fix_font_database; cat "$toolchain"; } |
