@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <system_error>
+#include <cstdlib>
 
 #include "logic/errors.h"
 
@@ -101,9 +101,11 @@ double ToDouble(const Decimal& d) {
             const double power = kPowersOfTen[std::abs(d.exponent)];
             magnitude = d.exponent < 0 ? whole / power : whole * power;
         } else if (scale >= -400) {
+            // Digits and an exponent, no decimal mark: strtod reads such a text
+            // the same in every locale, correctly rounded. Beyond the range of
+            // a double it gives HUGE_VAL, below the smallest subnormal 0.
             const std::string text = d.digits + 'e' + std::to_string(d.exponent);
-            const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-            if (ec == std::errc::result_out_of_range) magnitude = scale > 0 ? HUGE_VAL : 0.0;
+            magnitude = std::strtod(text.c_str(), nullptr);
         }
     }
     return d.negative ? -magnitude : magnitude;

@@ -1,0 +1,285 @@
+#include "web/form1.h"
+
+#include <emscripten/bind.h>
+
+#include <algorithm>
+#include <array>
+
+namespace ritmolis {
+namespace {
+
+using emscripten::val;
+
+// The one form of the program; the exported handlers below reach it here.
+Form1* the_form = nullptr;
+
+// The line that stands in the form's place once the program has ended.
+constexpr const char* kEndedText = "Ritmolis baigė darbą. Įkelkite puslapį iš naujo, kad jį vėl paleistumėte.";
+
+// The items of C's list, in the order Form_Load appends them.
+constexpr std::array<double, 13> kCItems{1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0, 100.0, 220.0, 330.0, 470.0, 1000.0, 1500.0};
+
+// The page's element with the id.
+val ById(const char* id) { return val::global("document").call<val>("getElementById", val(id)); }
+
+// Calls the exported function `handler` (below) on every `type` event of `target`.
+void Listen(const val& target, const char* type, const char* handler) {
+    target.call<void>("addEventListener", val(type), val::module_property(handler));
+}
+
+}  // namespace
+
+Form1::Form1()
+    : document_(val::global("document")),
+      form_(ById("Form1")),
+      C(ById("C")),
+      R1(ById("R1")),
+      R2(ById("R2")),
+      sk(ById("sk")),
+      t1(ById("t1")),
+      t2(ById("t2")),
+      Command2(ById("Command2")),
+      Option1_0(ById("Option1(0)")),
+      Option1_1(ById("Option1(1)")),
+      list_(ById("C-list")),
+      box_(ById("box")),
+      focus_before_box_(val::null()),
+      parked_(val::null()) {
+    the_form = this;
+    // The page's events, each to its handler. A field's "input" event is any
+    // change of its text by the user: typing, pasting, dropping, undoing.
+    Listen(C, "input", "C_Change");
+    Listen(C, "blur", "C_Blur");
+    Listen(R1, "input", "R1_Change");
+    Listen(R2, "input", "R2_Change");
+    Listen(t1, "input", "t1_Change");
+    Listen(t2, "input", "t2_Change");
+    Listen(R1, "focus", "R1_GotFocus");
+    Listen(R2, "focus", "R2_GotFocus");
+    Listen(sk, "click", "sk_Click");
+    Listen(Command2, "click", "Command2_Click");
+    Listen(C, "keydown", "C_KeyDown");
+    Listen(ById("C-arrow"), "mousedown", "C_ArrowDown");
+    Listen(list_, "mousedown", "C_ListDown");
+    Listen(box_, "close", "Box_Close");
+    Listen(val::global("window"), "blur", "Window_Blur");
+    Listen(document_, "focusin", "Document_FocusIn");
+    Form_Load();
+    // The form opens with the focus in C and its whole text selected, so that
+    // the first keystroke replaces the prompt.
+    form_.set("inert", false);
+    C.call<void>("focus");
+    C.call<void>("select");
+    // For measuring: the time from navigation to the form ready for input.
+    val::global("performance").call<void>("mark", val("Form1 ready"));
+}
+
+void Form1::Form_Load() {
+    Option1_0.set("checked", true);
+    for (std::size_t i = 0; i < kCItems.size(); ++i) {
+        val item = document_.call<val>("createElement", val("li"));
+        item.set("id", "C-item-" + std::to_string(i));
+        item.call<void>("setAttribute", val("role"), val("option"));
+        item.call<void>("setAttribute", val("aria-selected"), val("false"));
+        item.set("textContent", FormatNumber(kCItems[i]));
+        list_.call<void>("append", item);
+    }
+    sk.set("disabled", true);
+}
+
+// C's list closes whenever C loses the focus; C_LostFocus runs when the focus
+// goes to another control of the page, not to another window or tab (then C
+// stays the page's focused control).
+void Form1::C_Blur() {
+    ShowList(false);
+    if (!document_["activeElement"].strictlyEquals(C)) C_LostFocus();
+}
+
+val Form1::Control(Field field) const {
+    switch (field) {
+    case Field::C: return C;
+    case Field::R1: return R1;
+    case Field::R2: return R2;
+    case Field::t1: return t1;
+    case Field::t2: break;
+    }
+    return t2;
+}
+
+std::string Form1::Text(Field field) const { return Control(field)["value"].as<std::string>(); }
+
+// Setting a control's value raises no event on a page, so a write that changes
+// the text runs the field's change handler itself, as typing does.
+void Form1::SetText(Field field, const std::string& text) {
+    if (Text(field) == text) return;
+    Control(field).set("value", text);
+    switch (field) {
+    case Field::C: C_Change(); break;
+    case Field::R1: R1_Change(); break;
+    case Field::R2: R2_Change(); break;
+    case Field::t1: t1_Change(); break;
+    case Field::t2: t2_Change(); break;
+    }
+}
+
+bool Form1::Option1Selected(int index) const { return (index == 0 ? Option1_0 : Option1_1)["checked"].as<bool>(); }
+
+void Form1::SetSkEnabled(bool enabled) { sk.set("disabled", !enabled); }
+
+void Form1::ShowMessage(const std::string& text) { ShowBox(false, text); }
+
+// A page cannot close a tab that it did not open: the tab closes where the
+// browser allows it, and otherwise the form gives way to a line saying that
+// the program has ended; nothing of the form is left to take input.
+void Form1::EndProgram() {
+    val::global("window").call<void>("close");
+    val ended = document_.call<val>("createElement", val("p"));
+    ended.set("id", "ended");
+    ended.set("tabIndex", -1);
+    ended.set("textContent", val::u8string(kEndedText));
+    form_.call<void>("replaceWith", ended);
+    ended.call<void>("focus");
+}
+
+// The box: titled "Ritmolis", the text, a red error sign for an error, an OK
+// button that takes the focus; Enter or Escape closes it.
+void Form1::ShowBox(bool error, const std::string& text) {
+    focus_before_box_ = document_["activeElement"];
+    ById("box-title").set("textContent", kProgramTitle);
+    ById("box-text").set("textContent", text);
+    ById("box-sign").set("hidden", !error);
+    box_.call<void>("showModal");
+}
+
+void Form1::Box_Close() {
+    if (!focus_before_box_.isNull() && !focus_before_box_.isUndefined()) focus_before_box_.call<void>("focus");
+    focus_before_box_ = val::null();
+}
+
+void Form1::Window_Blur(val event) {
+    if (event["target"].strictlyEquals(val::global("window"))) parked_ = document_["activeElement"];
+}
+
+void Form1::SelectAll(const val& field) {
+    field.call<void>("setSelectionRange", 0, field["value"]["length"]);
+}
+
+int Form1::ItemCount() const { return list_["children"]["length"].as<int>(); }
+
+int Form1::ItemOfText() const {
+    const std::string text = Text(Field::C);
+    for (int i = 0; i < ItemCount(); ++i) {
+        if (list_["children"][i]["textContent"].as<std::string>() == text) return i;
+    }
+    return -1;
+}
+
+// Opening the list marks the item that C holds, if it holds one.
+void Form1::ShowList(bool open) {
+    list_.set("hidden", !open);
+    C.call<void>("setAttribute", val("aria-expanded"), val(open ? "true" : "false"));
+    if (open) {
+        ChooseItem(ItemOfText());
+    } else {
+        C.call<void>("removeAttribute", val("aria-activedescendant"));
+    }
+}
+
+// Marks the item as chosen in the list, and puts its text into C as a typed
+// change would, which runs C_Change.
+void Form1::ChooseItem(int index) {
+    for (int i = 0; i < ItemCount(); ++i) {
+        list_["children"][i].call<void>("setAttribute", val("aria-selected"), val(i == index ? "true" : "false"));
+    }
+    chosen_ = index;
+    if (index < 0) return;
+    val item = list_["children"][index];
+    C.call<void>("setAttribute", val("aria-activedescendant"), item["id"]);
+    val where = val::object();
+    where.set("block", "nearest");
+    item.call<void>("scrollIntoView", where);
+    SetText(Field::C, item["textContent"].as<std::string>());
+}
+
+// Alt+Down or F4 opens the list and Alt+Up or F4 closes it; Down and Up choose
+// the next or the previous item, open or closed; Enter and Escape close an open list.
+void Form1::C_KeyDown(val event) {
+    const std::string key = event["key"].as<std::string>();
+    const bool alt = event["altKey"].as<bool>();
+    const bool open = !list_["hidden"].as<bool>();
+    if ((alt && (key == "ArrowDown" || key == "ArrowUp")) || key == "F4") {
+        ShowList(!open && key != "ArrowUp");
+    } else if (key == "ArrowDown" || key == "ArrowUp") {
+        const int from = open ? chosen_ : ItemOfText();
+        const int step = key == "ArrowDown" ? 1 : -1;
+        const int to = from < 0 ? (step > 0 ? 0 : ItemCount() - 1) : std::clamp(from + step, 0, ItemCount() - 1);
+        ChooseItem(to);
+    } else if (open && (key == "Enter" || key == "Escape")) {
+        ShowList(false);
+    } else {
+        return;
+    }
+    event.call<void>("preventDefault");
+}
+
+// A press on the arrow opens or closes the list; C keeps the focus.
+void Form1::C_ArrowDown(val event) {
+    event.call<void>("preventDefault");
+    C.call<void>("focus");
+    ShowList(list_["hidden"].as<bool>());
+}
+
+// A press on an item picks it and closes the list; C keeps the focus.
+void Form1::C_ListDown(val event) {
+    event.call<void>("preventDefault");
+    val item = event["target"].call<val>("closest", val("li"));
+    if (item.isNull()) return;
+    for (int i = 0; i < ItemCount(); ++i) {
+        if (list_["children"][i].strictlyEquals(item)) ChooseItem(i);
+    }
+    ShowList(false);
+}
+
+}  // namespace ritmolis
+
+// The handlers as the page's events call them, by name (Listen, above).
+namespace {
+
+using ritmolis::Form1;
+
+template <void (Form1::*handler)()>
+void Handle(emscripten::val /*event*/) {
+    ritmolis::the_form->Run([] { (ritmolis::the_form->*handler)(); });
+}
+
+// Entering a field, not the focus coming back to it with the page's window.
+template <void (Form1::*handler)()>
+void HandleEntry(emscripten::val event) {
+    if (!ritmolis::the_form->ComesBack(event)) Handle<handler>(event);
+}
+
+template <void (Form1::*handler)(emscripten::val)>
+void HandleEvent(emscripten::val event) {
+    ritmolis::the_form->Run([&event] { (ritmolis::the_form->*handler)(event); });
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(form1) {
+    emscripten::function("C_Change", &Handle<&Form1::C_Change>);
+    emscripten::function("C_Blur", &Handle<&Form1::C_Blur>);
+    emscripten::function("R1_Change", &Handle<&Form1::R1_Change>);
+    emscripten::function("R2_Change", &Handle<&Form1::R2_Change>);
+    emscripten::function("t1_Change", &Handle<&Form1::t1_Change>);
+    emscripten::function("t2_Change", &Handle<&Form1::t2_Change>);
+    emscripten::function("R1_GotFocus", &HandleEntry<&Form1::R1_GotFocus>);
+    emscripten::function("R2_GotFocus", &HandleEntry<&Form1::R2_GotFocus>);
+    emscripten::function("sk_Click", &Handle<&Form1::sk_Click>);
+    emscripten::function("Command2_Click", &Handle<&Form1::Command2_Click>);
+    emscripten::function("C_KeyDown", &HandleEvent<&Form1::C_KeyDown>);
+    emscripten::function("C_ArrowDown", &HandleEvent<&Form1::C_ArrowDown>);
+    emscripten::function("C_ListDown", &HandleEvent<&Form1::C_ListDown>);
+    emscripten::function("Box_Close", &Handle<&Form1::Box_Close>);
+    emscripten::function("Window_Blur", &HandleEvent<&Form1::Window_Blur>);
+    emscripten::function("Document_FocusIn", &Handle<&Form1::Document_FocusIn>);
+}

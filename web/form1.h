@@ -1,0 +1,108 @@
+// The program's one form, Form1, over the controls of the page (page.html):
+// the form state the calculator works on, and the wiring of the page's events
+// to the calculator, as in the desktop window. Each event handler is a line or
+// two that calls the logic; the form itself computes nothing.
+//
+// The page is reached through emscripten's val; the events come to the
+// handlers through functions that the module exports under the handlers'
+// names (form1.cpp), so that the page needs no script of its own.
+//
+// Errors that escape a handler are caught in one place (Run) and shown in a
+// box; no exception ever reaches the browser.
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "logic/form_state.h"
+
+namespace ritmolis {
+
+// The title of the program's message boxes.
+inline constexpr const char* kProgramTitle = "Ritmolis";
+
+class Form1 : public FormState {
+public:
+    // Finds the controls of the page, wires their events and runs Form_Load.
+    Form1();
+
+    [[nodiscard]] std::string Text(Field field) const override;
+    void SetText(Field field, const std::string& text) override;
+    [[nodiscard]] bool Option1Selected(int index) const override;
+    void SetSkEnabled(bool enabled) override;
+    // A modal dialog does not block the caller as the desktop's box does; the
+    // logic shows a message only as the last thing a handler does, and the
+    // dialog takes all input until it is closed, so the effect is the same.
+    void ShowMessage(const std::string& text) override;
+    void EndProgram() override;
+
+    // The event handlers, run by the page's events.
+    void C_Change() { CheckInputs(*this); }
+    void C_LostFocus() { CheckInputs(*this); }
+    void R1_Change() { CheckInputs(*this); }
+    void R2_Change() { CheckInputs(*this); }
+    void t1_Change() { CheckInputs(*this); }
+    void t2_Change() { CheckInputs(*this); }
+    void R1_GotFocus() { SelectAll(R1); }
+    void R2_GotFocus() { SelectAll(R2); }
+    void sk_Click() { ritmolis::sk_Click(*this); }
+    void Command2_Click() { EndProgram(); }
+
+    // C's drop-down list, which the page draws itself: keys in C, a click on
+    // its arrow, a pick from its list.
+    void C_KeyDown(emscripten::val event);
+    void C_Blur();
+    void C_ArrowDown(emscripten::val event);
+    void C_ListDown(emscripten::val event);
+    // The message box closed: the focus goes back where it was.
+    void Box_Close();
+    // While another window or tab has the focus, the page's focused control
+    // keeps its place; the focus coming back to it is not entering it.
+    void Window_Blur(emscripten::val event);
+    void Document_FocusIn() { parked_ = emscripten::val::null(); }
+    [[nodiscard]] bool ComesBack(const emscripten::val& event) const { return parked_.strictlyEquals(event["target"]); }
+
+    // Runs a handler; an error it raises is shown in a box, and the program goes on.
+    template <class Handler>
+    void Run(Handler handler);
+
+private:
+    void Form_Load();
+    void ShowBox(bool error, const std::string& text);
+    void SelectAll(const emscripten::val& field);
+    [[nodiscard]] emscripten::val Control(Field field) const;
+    // The list of C: open or closed, and the item shown as chosen (-1: none).
+    void ShowList(bool open);
+    void ChooseItem(int index);
+    [[nodiscard]] int ItemCount() const;
+    [[nodiscard]] int ItemOfText() const;
+
+    emscripten::val document_;
+    emscripten::val form_;
+    emscripten::val C;
+    emscripten::val R1;
+    emscripten::val R2;
+    emscripten::val sk;
+    emscripten::val t1;
+    emscripten::val t2;
+    emscripten::val Command2;
+    emscripten::val Option1_0;
+    emscripten::val Option1_1;
+    emscripten::val list_;
+    emscripten::val box_;
+    emscripten::val focus_before_box_;
+    emscripten::val parked_;
+    int chosen_ = -1;
+};
+
+template <class Handler>
+void Form1::Run(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowBox(true, error.what());
+    }
+}
+
+}  // namespace ritmolis

@@ -1,0 +1,328 @@
+#!/usr/bin/python3
+"""The packaged page in headless Chromium, opened from disk (file://), driven
+through chromedriver as a user drives it: the start-up state, the typical
+request by keyboard alone, the table of clicks and boxes that the window's form
+tests run too (window/tests/cases.tsv), the rule of the button "Skaičiuoti"
+with a mode switch, the selection on entering a field, "Viso gero", axe-core's
+audit at start and with a box open, and the layout at the window's size, on
+phones 320 and 360 CSS pixels wide with touch, and at 200 % zoom.
+
+Usage: page_test.py PAGE.html CASES.tsv AXE.js ARTIFACTS-DIR
+Prints one line per check; exits with 1 if any failed.
+"""
+import pathlib
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+page, cases_file, axe_file, artifacts = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
+artifacts.mkdir(parents=True, exist_ok=True)
+URL = page.as_uri()
+FIELDS = ("C", "R1", "R2", "t1", "t2")
+failures = []
+
+
+def check(what, condition, detail=""):
+    print(("ok     " if condition else "FAILED ") + what + ("" if condition else f": {detail}"))
+    if not condition:
+        failures.append(what)
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync", "--no-first-run",
+                     "--user-data-dir=" + tempfile.mkdtemp(prefix="ritmolis-chromium-"), "--lang=lt"):
+        options.add_argument(argument)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(60)
+    return driver
+
+
+def screen(driver, width, height, scale=1, phone=False):
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 5})
+
+
+def load(driver):
+    """Opens the page afresh; returns once the form is ready for input."""
+    driver.get("about:blank")  # so that the page is not the tab's first document
+    driver.get(URL)
+    driver.execute_async_script("""const done = arguments[0];
+        (function wait() { performance.getEntriesByName('Form1 ready').length ? done() : setTimeout(wait, 5); })();""")
+
+
+def js(driver, script, *args):
+    return driver.execute_script(script, *args)
+
+
+def keys(driver, *sequence):
+    ActionChains(driver).send_keys(*sequence).perform()
+
+
+def alt(driver, key):
+    ActionChains(driver).key_down(Keys.ALT).send_keys(key).key_up(Keys.ALT).perform()
+
+
+def back_tab(driver, times=1):
+    for _ in range(times):
+        ActionChains(driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+
+
+def texts(driver):
+    return js(driver, "return arguments[0].map(id => document.getElementById(id).value)", FIELDS)
+
+
+def focused(driver):
+    return js(driver, "return document.activeElement && document.activeElement.id")
+
+
+def enabled(driver):
+    return not js(driver, "return document.getElementById('sk').disabled")
+
+
+def box(driver):
+    """The open box as the user meets it, or None."""
+    return js(driver, """const box = document.getElementById('box');
+        if (!box.open) return null;
+        return {role: box.getAttribute('role'), title: document.getElementById('box-title').textContent,
+                text: document.getElementById('box-text').textContent,
+                error: !document.getElementById('box-sign').hidden,
+                buttons: box.querySelectorAll('button').length, focus: document.activeElement.id};""")
+
+
+def audit(driver):
+    js(driver, axe_file.read_text(encoding="utf-8"))
+    return driver.execute_async_script("""const done = arguments[0];
+        axe.run(document).then(r => done(r.violations.map(v => v.id + ' ' + v.nodes.map(n => n.target).join(','))));""")
+
+
+def start_up(driver):
+    load(driver)
+    state = js(driver, """const C = document.getElementById('C');
+        return {title: document.title, lang: document.documentElement.lang,
+                ids: ['Label1','C','R1','R2','sk','t1','t2','Command2','Option1(0)','Option1(1)','Label3','Label4',
+                      'Label5','Label6'].filter(id => !document.getElementById(id)),
+                modes: [0, 1].map(i => document.getElementById('Option1(' + i + ')').checked),
+                text: C.value, selected: [C.selectionStart, C.selectionEnd], length: C.value.length,
+                items: [...document.querySelectorAll('#C-list li')].map(li => li.textContent).join(' '),
+                font: getComputedStyle(C).fontFamily,
+                decimal: [...document.querySelectorAll('#Form1 input:not([type=radio])')]
+                         .every(i => i.inputMode == 'decimal')};""")
+    check("start: title, language, the fourteen controls by their names",
+          state["title"] == "555 astable" and state["lang"] == "lt" and not state["ids"], state)
+    check("start: mode \"sužinoti T\", Skaičiuoti disabled", state["modes"] == [True, False] and not enabled(driver),
+          state)
+    check("start: C shows its prompt, wholly selected, with the focus",
+          state["text"] == "pasirink C talpą" and state["selected"] == [0, state["length"]] and focused(driver) == "C",
+          state)
+    check("start: the 13 items of C", state["items"] == "1 2.2 4.7 10 22 33 47 100 220 330 470 1000 1500", state)
+    check("start: Arial, then Liberation Sans and Arimo; fields ask for a decimal keyboard",
+          state["font"].startswith('Arial, "Liberation Sans", Arimo') and state["decimal"], state)
+    keys(driver, "4")
+    check("the first keystroke replaces C's prompt", texts(driver)[0] == "4", texts(driver))
+
+
+def typical_request(driver):
+    """Keyboard alone: 1000 from C's list (Alt+Down, arrows, Enter), R1 = 1, R2 = 1, Skaičiuoti by Enter."""
+    load(driver)
+    alt(driver, Keys.ARROW_DOWN)
+    opened = js(driver, "return !document.getElementById('C-list').hidden")
+    keys(driver, *[Keys.ARROW_DOWN] * 12)
+    keys(driver, Keys.ENTER)
+    picked = (texts(driver)[0], js(driver, "return document.getElementById('C-list').hidden"))
+    check("C: Alt+Down opens its list, arrows choose 1000, Enter closes it", opened and picked == ("1000", True),
+          picked)
+    keys(driver, Keys.TAB, "1")
+    after_r1 = (focused(driver), enabled(driver))
+    keys(driver, Keys.TAB, "1")
+    check("typical request: Skaičiuoti enabled by the keystroke that completes C, R1, R2",
+          after_r1 == ("R1", False) and enabled(driver), (after_r1, enabled(driver)))
+    keys(driver, Keys.TAB)
+    keys(driver, Keys.ENTER)
+    check("typical request: t1 = 1.39, t2 = 0.69", focused(driver) == "sk" and texts(driver)[3:] == ["1.39", "0.69"],
+          (focused(driver), texts(driver)))
+    driver.save_screenshot(str(artifacts / "web.png"))  # as the window's picture, docs/window.png
+
+
+def mouse_pick(driver):
+    """C's list by mouse: a press on the arrow opens it, a press on an item picks it; C keeps the focus."""
+    load(driver)
+    driver.find_element(By.ID, "C-arrow").click()
+    opened = js(driver, "return !document.getElementById('C-list').hidden")
+    violations = audit(driver)
+    check("axe-core with C's list open: no violation", opened and violations == [], (opened, violations))
+    driver.find_element(By.XPATH, "//ul[@id='C-list']/li[text()='4.7']").click()
+    state = (texts(driver)[0], js(driver, "return document.getElementById('C-list').hidden"), focused(driver))
+    check("C: a click on its arrow opens the list, a click on 4.7 picks it, C keeps the focus",
+          opened and state == ("4.7", True, "C"), state)
+
+
+def table(driver):
+    """Each line of the shared table: fill, choose the mode, click, read the box, close it, read the fields."""
+    lines = [line.split("\t") for line in cases_file.read_text(encoding="utf-8").splitlines()
+             if line and not line.startswith("#")]
+    load(driver)
+    for number, cell in enumerate(lines):
+        mode, fields, kind, text, after = cell[0], cell[1:6], cell[6], cell[7], cell[8:13]
+        js(driver, """arguments[0].forEach((id, i) => {
+                const field = document.getElementById(id);
+                field.value = arguments[1][i];
+                field.dispatchEvent(new InputEvent('input'));
+            });
+            document.getElementById('Option1(' + arguments[2] + ')').click();
+            document.getElementById('sk').disabled = false;  // as a mode change may leave it""",
+           FIELDS, fields, mode)
+        driver.find_element(By.ID, "sk").click()
+        shown = box(driver)
+        expected = None if kind == "none" else {
+            "role": "alertdialog", "title": "Ritmolis", "text": text, "error": kind == "error", "buttons": 1,
+            "focus": "box-ok"}
+        check(f"table line {number + 1}: {' '.join(fields)} in mode {mode}: box {kind} {text}", shown == expected,
+              shown)
+        if shown:
+            driver.save_screenshot(str(artifacts / f"web-box-{kind}.png"))
+            keys(driver, Keys.ENTER if number % 2 else Keys.ESCAPE)
+            back = focused(driver) if enabled(driver) else "sk"  # a disabled button cannot hold the focus
+            check(f"table line {number + 1}: {'Enter' if number % 2 else 'Escape'} closes the box, "
+                  "the focus back on Skaičiuoti", box(driver) is None and back == "sk", (box(driver), back))
+        check(f"table line {number + 1}: the fields after", texts(driver) == after, texts(driver))
+
+
+def button_rule(driver):
+    """Typing enables; a mode switch runs no check; opening C's list is not leaving C; leaving C checks."""
+    load(driver)
+    keys(driver, "1000", Keys.TAB, "1", Keys.TAB, "1")
+    before = enabled(driver)
+    driver.find_element(By.CSS_SELECTOR, "label[for='Option1(1)']").click()
+    switched = (js(driver, "return document.getElementById('Option1(1)').checked"), enabled(driver))
+    check("a mode switch leaves Skaičiuoti enabled, t1 and t2 empty", before and switched == (True, True),
+          (before, switched))
+    driver.find_element(By.ID, "C").click()
+    alt(driver, Keys.ARROW_DOWN)
+    alt(driver, Keys.ARROW_UP)
+    check("opening and closing C's list keeps the focus in C and runs no check",
+          focused(driver) == "C" and enabled(driver), (focused(driver), enabled(driver)))
+    keys(driver, Keys.TAB)
+    check("leaving C runs the check: disabled", not enabled(driver))
+    driver.find_element(By.ID, "t1").click()
+    keys(driver, "2", Keys.TAB, "1")
+    check("typing t1 = 2, t2 = 1 enables it", enabled(driver))
+    back_tab(driver, 2)
+    keys(driver, Keys.ENTER)
+    check("mode 1 by keyboard: R1 = R2 = 1.443 from t1 = 2, t2 = 1, C = 1000",
+          texts(driver) == ["1000", "1.443", "1.443", "2", "1"], texts(driver))
+
+
+def select_on_entry(driver):
+    load(driver)
+    keys(driver, Keys.TAB, "47", Keys.TAB, "47")
+    back_tab(driver, 2)
+    keys(driver, Keys.TAB)
+    selection = js(driver, "const e = document.activeElement; return [e.id, e.selectionStart, e.selectionEnd]")
+    keys(driver, "5")
+    check("Tab into R1 holding 47 selects it; typing 5 leaves 5", selection == ["R1", 0, 2] and texts(driver)[1] == "5",
+          (selection, texts(driver)))
+    driver.find_element(By.ID, "t1").click()
+    driver.find_element(By.ID, "R2").click()
+    selection = js(driver, "const e = document.activeElement; return [e.id, e.selectionStart, e.selectionEnd]")
+    check("a click into R2 holding 47 selects it", selection == ["R2", 0, 2], selection)
+    # The events of another window taking the focus and giving it back to R2.
+    keys(driver, Keys.END)
+    selection = js(driver, """const R2 = document.getElementById('R2');
+        window.dispatchEvent(new FocusEvent('blur'));
+        R2.dispatchEvent(new FocusEvent('focus'));
+        R2.dispatchEvent(new FocusEvent('focusin', {bubbles: true}));
+        return [R2.selectionStart, R2.selectionEnd];""")
+    check("the focus coming back to R2 with the page's window leaves its caret", selection == [2, 2], selection)
+
+
+def ending(driver):
+    load(driver)
+    keys(driver, "1000", Keys.TAB, "1")
+    driver.find_element(By.ID, "Command2").click()
+    state = js(driver, """return {form: document.querySelectorAll('#Form1, #Form1 input, #Form1 button').length,
+                                  line: document.getElementById('ended')?.textContent, focus: document.activeElement.id}""")
+    check("Viso gero: the form gives way to the line saying Ritmolis has ended",
+          state["form"] == 0 and "Ritmolis baigė darbą" in (state["line"] or "") and state["focus"] == "ended", state)
+    # A tab that a script opened, the browser lets the page close.
+    first = driver.current_window_handle
+    js(driver, "window.open(arguments[0])", URL)
+    opened = [handle for handle in driver.window_handles if handle != first][0]
+    driver.switch_to.window(opened)
+    driver.execute_async_script("""const done = arguments[0];
+        (function wait() { performance.getEntriesByName('Form1 ready').length ? done() : setTimeout(wait, 5); })();""")
+    driver.find_element(By.ID, "Command2").click()
+    for _ in range(50):
+        if opened not in driver.window_handles:
+            break
+        time.sleep(0.1)
+    check("Viso gero closes a tab that a script opened", opened not in driver.window_handles, driver.window_handles)
+    driver.switch_to.window(first)
+
+
+def accessibility(driver):
+    load(driver)
+    names = js(driver, """return ['C','R1','R2','t1','t2','sk','Command2','Option1(0)','Option1(1)'].map(id => {
+            const e = document.getElementById(id);
+            return e.labels && e.labels.length ? e.labels[0].textContent : e.textContent; })""")
+    check("each control named as on the desktop", names == ["C", "R1", "R2", "t1", "t2", "Skaičiuoti", "Viso gero",
+                                                            "sužinoti T", "sužinoti R1 ir R2"], names)
+    violations = audit(driver)
+    check("axe-core at start: no violation", violations == [], violations)
+    driver.find_element(By.ID, "t1").click()  # leaving C, which would run the check
+    js(driver, "document.getElementById('C').value = '0'; document.getElementById('t1').value = '2';"
+               "document.getElementById('t2').value = '1'; document.getElementById('Option1(1)').click();"
+               "document.getElementById('sk').disabled = false;")
+    driver.find_element(By.ID, "sk").click()
+    violations = audit(driver)
+    check("axe-core with the error box open: no violation", box(driver) is not None and violations == [], violations)
+
+
+def layout(driver, what, width, height, scale=1, phone=False, picture=None):
+    screen(driver, width, height, scale, phone)
+    load(driver)
+    problems = js(driver, """const narrow = arguments[0] < 430, view = document.documentElement.clientWidth, out = [];
+        if (document.documentElement.scrollWidth > view) out.push('horizontal scrolling');
+        for (const e of document.querySelectorAll('#Form1 .control, #C')) {
+            const r = e.getBoundingClientRect(), name = e.id || e.querySelector('input').id;
+            if (r.left < 0 || r.right > view) out.push(name + ' not fully visible');
+            if (narrow && (r.width < 24 || r.height < 24)) out.push(name + ' smaller than 24 × 24');
+            if (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight) out.push(name + ': caption cut');
+        }
+        const arrow = document.getElementById('C-arrow').getBoundingClientRect(),
+              C = document.getElementById('C').getBoundingClientRect();
+        if (arrow.left < C.left || arrow.right > C.right || arrow.top < C.top || arrow.bottom > C.bottom ||
+            (narrow && arrow.width < 24)) out.push("C's arrow outside C or smaller than 24 wide");
+        return out;""", width)
+    check(f"layout {what}: no horizontal scrolling, every control whole and its caption uncut", problems == [], problems)
+    if picture:
+        driver.save_screenshot(str(artifacts / picture))
+
+
+driver = browser()
+try:
+    layout(driver, "430 × 239 (the window)", 430, 239, picture="web-start.png")
+    layout(driver, "320 wide, phone with touch", 320, 640, 2, True, picture="web-320.png")
+    layout(driver, "360 wide, phone with touch", 360, 740, 3, True)
+    layout(driver, "200 % zoom of an 800 × 600 window", 400, 300, 2)
+    screen(driver, 430, 239)
+    start_up(driver)
+    typical_request(driver)
+    mouse_pick(driver)
+    table(driver)
+    button_rule(driver)
+    select_on_entry(driver)
+    accessibility(driver)
+    ending(driver)
+finally:
+    driver.quit()
+print(f"{len(failures)} of the checks failed" if failures else "every check passed")
+sys.exit(1 if failures else 0)
