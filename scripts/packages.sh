@@ -5,16 +5,25 @@
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-liberation)
 # Building the Debian package (dpkg-shlibdeps and dpkg-buildflags; file for CPack).
 PACKAGE_PACKAGES=(g++ cmake ninja-build qt6-base-dev dpkg-dev file)
-# Building and running every test and benchmark, headless, and checking the package.
+# Building and running every test and benchmark, headless, and checking the
+# packages (fresh Debian systems for the Debian package by debootstrap; the
+# differences between two builds named by diffoscope).
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
-               x11-apps netpbm xclip clang libclang-rt-14-dev clang-tidy
+               x11-apps netpbm xclip clang libclang-rt-dev clang-tidy
                dpkg-dev file lintian desktop-file-utils appstream
-               orca openbox at-spi2-core dbus-daemon python3-pyatspi weston)
+               orca openbox at-spi2-core dbus-daemon python3-pyatspi weston
+               debootstrap diffoscope-minimal)
 # Cross-building ritmolis.exe and its Qt (scripts/windows-qt.sh) and running
-# them under Wine; the test command needs these too.
+# them under Wine; building its installer (wixl, and libmsi for python3:
+# packaging/msi.py) and taking installers apart (msitools); the test command
+# needs these too.
 WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
                   binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev googletest fonts-liberation
-                  wine wine64 icoutils python3 zip)
+                  wine wine64 icoutils python3 zip
+                  wixl msitools gir1.2-libmsi-1.0 python3-gi)
+# Building the web edition in a Debian 13 root (scripts/web-build) and testing
+# it in headless Chromium (scripts/web-check; npm only if axe-core is not cached).
+WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation)
 
 ensure_packages() {
     local missing=() package

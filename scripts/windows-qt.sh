@@ -98,7 +98,7 @@ cmake -S "$source_dir" -B "$work/build" "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="
 say "compiling (ninja's steps, every tenth of the way)"
 # Ninja writes a line per step: [done/total]; show a tenth of the way at a time.
 cmake --build "$work/build" -j "$(nproc)" 2>&1 | tee -a "$log" |
-    awk -F'[][/]' '/^\[[0-9]+\/[0-9]+\]/ { if ($2 * 10 >= next_tenth * $3) { print "windows-qt: step " $2 " of " $3 > "/dev/stderr"; next_tenth++ } }'
+    awk -F'[][/]' '/^\[[0-9]+\/[0-9]+\]/ { if ($2 * 10 >= next_tenth * $3) { print "windows-qt: step " $2 " of " $3 > "/dev/stderr"; fflush("/dev/stderr"); next_tenth++ } }'
 [ "${PIPESTATUS[0]}" -eq 0 ] || { grep -B2 -A20 -m1 'FAILED:' "$log" >&2 || tail -n 40 "$log" >&2; exit 1; }
 
 say "installing"

@@ -2,12 +2,17 @@
 """Checks ritmolis.exe as Windows will see it: it imports only Windows system
 DLLs (API sets, and DLLs that Wine, too, provides as part of the system), so
 that no DLL of Qt or of the compiler has to lie beside it; it runs in the GUI
-subsystem (no console window); and its version record and icon are the
-program's own. Usage: windows_exe_test.py RITMOLIS.EXE ICON.ico"""
+subsystem (no console window); it allows address-space randomisation (dynamic
+base, high-entropy addresses) and no-execute memory, and carries no link time;
+its version record, in Lithuanian, and its icon are the program's own; its
+manifest runs it as invoker, on Windows 10 and 11, aware of each monitor's DPI.
+Usage: windows_exe_test.py RITMOLIS.EXE ICON.ico"""
 import os
+import re
 import struct
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 
 exe, icon = sys.argv[1:3]
 WINE_SYSTEM_DLLS = "/usr/lib/x86_64-linux-gnu/wine/x86_64-windows"
@@ -24,6 +29,13 @@ if not dlls:
     failures.append("no imported DLL found")
 if "(Windows GUI)" not in headers:
     failures.append("not in the Windows GUI subsystem")
+flags = re.search(r"^DllCharacteristics\s+[0-9a-f]+\n((?:\t+[A-Z_]+\n)*)", headers, re.MULTILINE)
+flags = set(flags.group(1).split()) if flags else set()
+print("DLL characteristics:", " ".join(sorted(flags)))
+failures += [f"{flag} is not set" for flag in ("DYNAMIC_BASE", "HIGH_ENTROPY_VA", "NX_COMPAT") if flag not in flags]
+# Two links of the same sources give the same bytes only without the time of linking.
+if not re.search(r"^Time/Date\s+Thu Jan  1 00:00:00 1970$", headers, re.MULTILINE):
+    failures.append("the header carries the time of linking")
 
 
 def resource(kind):
@@ -76,6 +88,31 @@ if (version(file_ms, file_ls), version(product_ms, product_ls)) != ("1.0.0.0", "
 for name, value in expected.items():
     if strings.get(("042704B0", name)) != value:
         failures.append(f"{name} is {strings.get(('042704B0', name))!r}, not {value!r}")
+
+# Every resource in Lithuanian, 0x0427 (1063).
+listing = subprocess.run(["wrestool", "-l", exe], capture_output=True, text=True, check=True).stdout
+languages = {kind: language for kind, language in re.findall(r"--type=(\d+) .*--language=(\d+)", listing)}
+print("resource languages:", languages)
+failures += [f"resource type {kind} is in language {language}, not 1063"
+             for kind, language in languages.items() if language != "1063"]
+if "16" not in languages:
+    failures.append("no version record among the resources")
+
+# The manifest.
+manifest = ElementTree.fromstring(resource(24))
+names = {"v1": "urn:schemas-microsoft-com:asm.v1", "v3": "urn:schemas-microsoft-com:asm.v3",
+         "compatibility": "urn:schemas-microsoft-com:compatibility.v1",
+         "dpi2016": "http://schemas.microsoft.com/SMI/2016/WindowsSettings"}
+level = manifest.find(".//v3:requestedExecutionLevel", names)
+systems = {os_.get("Id") for os_ in manifest.findall(".//compatibility:supportedOS", names)}
+awareness = manifest.findtext(".//dpi2016:dpiAwareness", None, names)
+print("manifest:", None if level is None else level.get("level"), systems, awareness)
+if level is None or level.get("level") != "asInvoker":
+    failures.append("the manifest does not run it as invoker")
+if "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" not in systems:
+    failures.append("the manifest does not declare Windows 10 and 11")
+if awareness != "PerMonitorV2":
+    failures.append(f"the manifest's DPI awareness is {awareness!r}, not 'PerMonitorV2'")
 
 # The icon: the .ico file's one picture is the .exe's.
 with open(icon, "rb") as own:
