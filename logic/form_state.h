@@ -7,12 +7,17 @@
 // is read again whenever it is needed.
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace ritmolis {
 
 // The five fields, named as the controls that hold them.
 enum class Field { C, R1, R2, t1, t2 };
+
+// The values of C's drop-down list, in the order the form appends them.
+inline constexpr std::array<double, 13> kCItems{1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0,
+                                                100.0, 220.0, 330.0, 470.0, 1000.0, 1500.0};
 
 class FormState {
 public:

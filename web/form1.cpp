@@ -3,7 +3,6 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
-#include <array>
 
 namespace ritmolis {
 namespace {
@@ -15,9 +14,6 @@ Form1* the_form = nullptr;
 
 // The line that stands in the form's place once the program has ended.
 constexpr const char* kEndedText = "Ritmolis baigė darbą. Įkelkite puslapį iš naujo, kad jį vėl paleistumėte.";
-
-// The items of C's list, in the order Form_Load appends them.
-constexpr std::array<double, 13> kCItems{1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0, 100.0, 220.0, 330.0, 470.0, 1000.0, 1500.0};
 
 // The page's element with the id.
 val ById(const char* id) { return val::global("document").call<val>("getElementById", val(id)); }

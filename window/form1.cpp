@@ -150,7 +150,7 @@ void Form1::Form_Load() {
         // first item current, replacing the prompt, so put the prompt back.)
         const QSignalBlocker quiet(C);
         const QString prompt = C->currentText();
-        for (const double item : {1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0, 100.0, 220.0, 330.0, 470.0, 1000.0, 1500.0}) {
+        for (const double item : kCItems) {
             C->addItem(QString::fromStdString(FormatNumber(item)));
         }
         C->setCurrentIndex(-1);
