@@ -97,8 +97,19 @@ cmake -S "$source_dir" -B "$work/build" "${options[@]}" -DCMAKE_TOOLCHAIN_FILE="
 
 say "compiling (ninja's steps, every tenth of the way)"
 # Ninja writes a line per step: [done/total]; show a tenth of the way at a time.
-cmake --build "$work/build" -j "$(nproc)" 2>&1 | tee -a "$log" |
-    awk -F'[][/]' '/^\[[0-9]+\/[0-9]+\]/ { if ($2 * 10 >= next_tenth * $3) { print "windows-qt: step " $2 " of " $3 > "/dev/stderr"; fflush("/dev/stderr"); next_tenth++ } }'
+# (Read line by line in the shell: mawk, Debian's default awk, reads a pipe in
+# large blocks and would show nothing for minutes.)
+progress() {
+    local line tenth=0
+    while IFS= read -r line; do
+        [[ $line =~ ^\[([0-9]+)/([0-9]+)\] ]] || continue
+        if (( BASH_REMATCH[1] * 10 >= tenth * BASH_REMATCH[2] )); then
+            say "step ${BASH_REMATCH[1]} of ${BASH_REMATCH[2]}"
+            tenth=$((tenth + 1))
+        fi
+    done
+}
+cmake --build "$work/build" -j "$(nproc)" 2>&1 | tee -a "$log" | progress
 [ "${PIPESTATUS[0]}" -eq 0 ] || { grep -B2 -A20 -m1 'FAILED:' "$log" >&2 || tail -n 40 "$log" >&2; exit 1; }
 
 say "installing"
