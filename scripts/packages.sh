@@ -25,6 +25,28 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86
 # it in headless Chromium (scripts/web-check; npm only if axe-core is not cached).
 WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation)
 
+# The minimal Debian systems that the builds and checks work in, each made
+# once per machine by scripts/debian-root.sh from SUITE NAME PACKAGE...:
+# Debian 13's emscripten for the web edition; fresh Debian 12 and 13 systems
+# with a virtual display, to install the Debian package into; Debian 13's lintian.
+DEBIAN_ROOTS=(
+    "trixie emscripten emscripten cmake ninja-build"
+    "bookworm install xvfb xauth xdotool"
+    "trixie install xvfb xauth xdotool"
+    "trixie lintian lintian"
+)
+
+# Prints the folder of the root SUITE NAME, made first if this machine has none.
+debian_root() {
+    local spec
+    for spec in "${DEBIAN_ROOTS[@]}"; do
+        # shellcheck disable=SC2086  # the words of the root's line
+        [[ $spec == "$1 $2 "* ]] && { scripts/debian-root.sh $spec; return; }
+    done
+    echo "there is no Debian root '$1 $2'" >&2
+    return 1
+}
+
 ensure_packages() {
     local missing=() package
     for package in "$@"; do
