@@ -31,8 +31,9 @@ command -v debootstrap >/dev/null || {
 }
 # The Debian mirror and the security mirror that this machine's apt uses.
 sources=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
-mirror=$(grep -oE 'https?://[^ ]+/debian/?( |$)' <<<"$sources" | head -n1 | tr -d ' ')
-security=$(grep -oE 'https?://[^ ]+/debian-security/?( |$)' <<<"$sources" | head -n1 | tr -d ' ')
+# (A fresh minimal system may list no security mirror at all.)
+mirror=$( (grep -oE 'https?://[^ ]+/debian/?( |$)' <<<"$sources" || true) | head -n1 | tr -d ' ')
+security=$( (grep -oE 'https?://[^ ]+/debian-security/?( |$)' <<<"$sources" || true) | head -n1 | tr -d ' ')
 mirror=${mirror:-http://deb.debian.org/debian} security=${security:-http://deb.debian.org/debian-security}
 
 started=$(date +%s)
