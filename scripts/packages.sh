@@ -7,12 +7,13 @@ RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-wayland fonts-liberation)
 PACKAGE_PACKAGES=(g++ cmake ninja-build qt6-base-dev dpkg-dev file)
 # Building and running every test and benchmark, headless, and checking the
 # packages (fresh Debian systems for the Debian package by debootstrap; the
-# differences between two builds named by diffoscope).
+# differences between two builds named by diffoscope; git for the sources and
+# the time of their last commit).
 TEST_PACKAGES=("${RUN_PACKAGES[@]}" libgtest-dev libbenchmark-dev libx11-dev xvfb xauth xdotool
                x11-apps netpbm xclip clang libclang-rt-dev clang-tidy
                dpkg-dev file lintian desktop-file-utils appstream
                orca openbox at-spi2-core dbus-daemon python3-pyatspi weston
-               debootstrap diffoscope-minimal)
+               debootstrap diffoscope-minimal git)
 # Cross-building ritmolis.exe and its Qt (scripts/windows-qt.sh) and running
 # them under Wine; building its installer (wixl, and libmsi for python3:
 # packaging/msi.py) and taking installers apart (msitools); the test command
