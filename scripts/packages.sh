@@ -23,7 +23,7 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86
                   wine wine64 icoutils python3 zip
                   wixl msitools gir1.2-libmsi-1.0 python3-gi)
 # Building the web edition in a Debian 13 root (scripts/web-build) and testing
-# it in headless Chromium (scripts/web-check; npm only if axe-core is not cached).
+# it in headless Chromium (scripts/web-check, which fetches axe-core itself).
 WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation)
 
 # The minimal Debian systems that the builds and checks work in, each made
