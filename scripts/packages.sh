@@ -26,16 +26,21 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86
 # it in headless Chromium (scripts/web-check, which fetches axe-core itself).
 WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation)
 
+# A Debian package is for the release it is built on and the later ones:
+# built on Debian 12 it installs on 12 and 13; built on 13, on 13 alone.
+INSTALL_SUITES=(bookworm trixie)
+[ "$(. /etc/os-release && echo "$VERSION_CODENAME")" = bookworm ] || INSTALL_SUITES=(trixie)
+
 # The minimal Debian systems that the builds and checks work in, each made
 # once per machine by scripts/debian-root.sh from SUITE NAME PACKAGE...:
-# Debian 13's emscripten for the web edition; fresh Debian 12 and 13 systems
-# with a virtual display, to install the Debian package into; Debian 13's lintian.
-DEBIAN_ROOTS=(
-    "trixie emscripten emscripten cmake ninja-build"
-    "bookworm install xvfb xauth xdotool"
-    "trixie install xvfb xauth xdotool"
-    "trixie lintian lintian"
-)
+# Debian 13's emscripten for the web edition; fresh systems of the releases
+# above with a virtual display, to install the Debian package into; Debian
+# 13's lintian.
+DEBIAN_ROOTS=("trixie emscripten emscripten cmake ninja-build")
+for suite in "${INSTALL_SUITES[@]}"; do
+    DEBIAN_ROOTS+=("$suite install xvfb xauth xdotool")
+done
+DEBIAN_ROOTS+=("trixie lintian lintian")
 
 # Prints the folder of the root SUITE NAME, made first if this machine has none.
 debian_root() {
