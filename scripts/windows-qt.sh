@@ -12,7 +12,7 @@
 # to stderr; the folder is printed on stdout, so that
 #     RITMOLIS_WINDOWS_QT=$(scripts/windows-qt.sh) cmake --preset windows
 # builds the program against it. The one-time build takes, on two cores, about
-# a quarter of an hour for Qt 6.4 and 35 minutes for Qt 6.8. The packages it
+# a quarter of an hour for Qt 6.4 and 25 minutes for Qt 6.8. The packages it
 # needs are those of scripts/packages.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +37,11 @@ options=(
     -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_zstd=OFF
     -DFEATURE_icu=OFF -DFEATURE_glib=OFF -DFEATURE_jpeg=OFF -DFEATURE_androiddeployqt=OFF
 )
+# Qt 6.5 and later can compile their sources in batches (a unity build): Qt 6.8
+# then takes 25 minutes instead of 35 on two cores. Qt 6.4 has no such build.
+if dpkg --compare-versions "$version" ge 6.5; then
+    options+=(-DQT_UNITY_BUILD=ON)
+fi
 # With direct2d off, the windows platform still asks for the DirectWrite font
 # database whenever directwrite3 is on, though that database is built only with
 # direct2d, and nothing links: use the GDI font database (Windows' default)
@@ -65,7 +70,7 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 say() { echo "windows-qt: $(date +%T) $*" >&2; }
 started=$(date +%s)
-say "building a static Windows Qt $version into $prefix (once per machine: on 2 cores, about 15 minutes for Qt 6.4, 35 for 6.8)"
+say "building a static Windows Qt $version into $prefix (once per machine: on 2 cores, about 15 minutes for Qt 6.4, 25 for 6.8)"
 
 # apt-get source needs a source entry beside the binary one.
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
