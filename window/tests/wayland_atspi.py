@@ -48,6 +48,8 @@ def protocol_facts(log):
     facts, surfaces, buffers, toplevel, surface = {}, {}, {}, None, None
     with open(log, errors="replace") as f:
         for line in f:
+            # An object is interface@id in libwayland's log before 1.23 (Debian 12), interface#id since.
+            line = re.sub(r"\b(\w+)#(\d+)\b", r"\1@\2", line)
             if m := re.search(r"-> xdg_wm_base@\d+\.get_xdg_surface\(new id xdg_surface@(\d+), wl_surface@(\d+)\)", line):
                 surfaces[m[1]] = m[2]
             elif (m := re.search(r"-> xdg_surface@(\d+)\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line)) and not toplevel:
