@@ -12,7 +12,7 @@
 # to stderr; the folder is printed on stdout, so that
 #     RITMOLIS_WINDOWS_QT=$(scripts/windows-qt.sh) cmake --preset windows
 # builds the program against it. The one-time build takes, on two cores, about
-# a quarter of an hour for Qt 6.4 and 25 minutes for Qt 6.8. The packages it
+# half an hour for Qt 6.4 and 25 minutes for Qt 6.8. The packages it
 # needs are those of scripts/packages.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -70,7 +70,7 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 say() { echo "windows-qt: $(date +%T) $*" >&2; }
 started=$(date +%s)
-say "building a static Windows Qt $version into $prefix (once per machine: on 2 cores, about 15 minutes for Qt 6.4, 25 for 6.8)"
+say "building a static Windows Qt $version into $prefix (once per machine: on 2 cores, about 30 minutes for Qt 6.4, 25 for 6.8)"
 
 # apt-get source needs a source entry beside the binary one.
 if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
