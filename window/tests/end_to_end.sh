@@ -23,7 +23,9 @@ xdotool windowactivate --sync "$window"
 # twelfth is 1000. (The open list is driven by keys in the screen-reader test:
 # under Wine 10 and openbox, a key that moves the open list's selection takes
 # the activation from the whole window, and every later key is lost.)
-xdotool key --delay 50 $(printf 'Down %.0s' {1..12})
+downs=()
+for _ in {1..12}; do downs+=(Down); done
+xdotool key --delay 50 "${downs[@]}"
 xdotool key Tab type 1
 xdotool key Tab type 1
 xdotool mousemove --window "$window" 112 128 click 1  # "Skaičiuoti"
