@@ -54,15 +54,15 @@ public:
 
     // C's drop-down list, which the page draws itself: keys in C, a click on
     // its arrow, a pick from its list.
-    void C_KeyDown(emscripten::val event);
+    void C_KeyDown(const emscripten::val& event);
     void C_Blur();
-    void C_ArrowDown(emscripten::val event);
-    void C_ListDown(emscripten::val event);
+    void C_ArrowDown(const emscripten::val& event);
+    void C_ListDown(const emscripten::val& event);
     // The message box closed: the focus goes back where it was.
     void Box_Close();
     // While another window or tab has the focus, the page's focused control
     // keeps its place; the focus coming back to it is not entering it.
-    void Window_Blur(emscripten::val event);
+    void Window_Blur(const emscripten::val& event);
     void Document_FocusIn() { parked_ = emscripten::val::null(); }
     [[nodiscard]] bool ComesBack(const emscripten::val& event) const { return parked_.strictlyEquals(event["target"]); }
 
