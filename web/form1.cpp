@@ -48,8 +48,6 @@ Form1::Form1()
       t1(ById("t1")),
       t2(ById("t2")),
       Command2(ById("Command2")),
-      Option1_0(ById("Option1(0)")),
-      Option1_1(ById("Option1(1)")),
       list_(ById("C-list")),
       box_(ById("box")),
       focus_before_box_(val::null()),
@@ -67,7 +65,7 @@ Form1::Form1()
 }
 
 void Form1::Form_Load() {
-    Option1_0.set("checked", true);
+    Option1(0).set("checked", true);
     for (std::size_t i = 0; i < kCItems.size(); ++i) {
         val item = Element("li", {{"id", "C-item-" + std::to_string(i)}, {"role", "option"}, {"aria-selected", "false"}});
         item.set("textContent", FormatNumber(kCItems[i]));
@@ -111,7 +109,11 @@ void Form1::SetText(Field field, const std::string& text) {
     }
 }
 
-bool Form1::Option1Selected(int index) const { return (index == 0 ? Option1_0 : Option1_1)["checked"].as<bool>(); }
+bool Form1::Option1Selected(int index) const { return Option1(index)["checked"].as<bool>(); }
+
+val Form1::Option1(int index) const {
+    return document_.call<val>("querySelectorAll", val("#Form1 input[name=Option1]"))[index];
+}
 
 void Form1::SetSkEnabled(bool enabled) { sk.set("disabled", !enabled); }
 

@@ -76,6 +76,8 @@ private:
     void ShowBox(bool error, const std::string& text);
     void SelectAll(const emscripten::val& field);
     [[nodiscard]] emscripten::val Control(Field field) const;
+    // The option button Option1(index), of those the page holds in the order of the form's table.
+    [[nodiscard]] emscripten::val Option1(int index) const;
     // The list of C: open or closed, and the item shown as chosen (-1: none).
     void ShowList(bool open);
     void ChooseItem(int index);
@@ -91,8 +93,6 @@ private:
     emscripten::val t1;
     emscripten::val t2;
     emscripten::val Command2;
-    emscripten::val Option1_0;
-    emscripten::val Option1_1;
     emscripten::val list_;
     emscripten::val box_;
     emscripten::val focus_before_box_;
