@@ -49,14 +49,21 @@ pids+=($!)
 script -qfec 'orca --replace -d speech --debug-file /dev/stdout' "$log" </dev/null >/dev/null &
 pids+=($!)
 
+# Whether a line of the log after the mark holds TEXT (and TEXT2, if given).
+# awk reads the whole log: `tail | grep -q` under pipefail fails when grep
+# leaves early and tail, still writing a long log, dies of SIGPIPE.
+mark=0
+logged() {
+    text=$1 text2=${2:-} awk -v from="$((mark + 1))" 'NR >= from && index($0, ENVIRON["text"]) &&
+        (ENVIRON["text2"] == "" || index($0, ENVIRON["text2"])) { found = 1 } END { exit !found }' "$log"
+}
 # Waits until the log holds every given line, from the mark on (Orca takes a
 # moment to start and to present each event).
-mark=0
 wait_for() {
     local line
     for line in "$@"; do
         for _ in $(seq 200); do
-            tail -n +"$((mark + 1))" "$log" | grep -qF -- "$line" && continue 2
+            logged "$line" && continue 2
             sleep 0.1
         done
         fail "Orca's log has no \"$line\" within 20 s"
@@ -68,7 +75,7 @@ hear() {
     local phrase
     for phrase in "$@"; do
         for _ in $(seq 200); do
-            tail -n +"$((mark + 1))" "$log" | grep -F "SPEECH OUTPUT: '" | grep -qF -- "$phrase" && continue 2
+            logged "SPEECH OUTPUT: '" "$phrase" && continue 2
             sleep 0.1
         done
         fail "Orca did not say \"$phrase\" within 20 s"
