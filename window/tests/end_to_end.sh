@@ -29,15 +29,33 @@ xdotool key --delay 50 "${downs[@]}"
 xdotool key Tab type 1
 xdotool key Tab type 1
 xdotool mousemove --window "$window" 112 128 click 1  # "Skaičiuoti"
-sleep 0.5
+# The picture is kept once the results are drawn: once it shows text (dark
+# pixels) where t1 and t2, empty before, begin theirs.
 mkdir -p "$(dirname "$picture")"
-xwd -silent -id "$window" | xwdtopnm 2>/dev/null | pnmtopng >"$picture"
+shows_text() { # LEFT: the darkest grey of the 40 × 12 pixels from there, below 128
+    [ "$(pamcut -left "$1" -top 126 -width 40 -height 12 "$picture.pnm" | ppmtopgm | pamsumm -min -brief)" -lt 128 ]
+}
+drawn=false
+for _ in $(seq 50); do
+    xwd -silent -id "$window" | xwdtopnm 2>/dev/null >"$picture.pnm"
+    shows_text 228 && shows_text 340 && { drawn=true; break; }
+    sleep 0.1
+done
+pnmtopng "$picture.pnm" >"$picture" && rm "$picture.pnm"
+$drawn || { echo "t1 and t2 show no text within 5 s (picture in $picture)"; exit 1; }
 
-# A field's text, as Ctrl+C copies it.
+# A field's text, as Ctrl+C copies it: the clipboard is emptied first, and
+# read until the copy has reached it.
 field() {
+    xclip -selection clipboard -i </dev/null
     xdotool mousemove --window "$window" "$1" 132 click 1 key ctrl+a ctrl+c
-    sleep 0.3
-    xclip -o -selection clipboard
+    local text=
+    for _ in $(seq 50); do
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ -z "$text" ] || break
+        sleep 0.1
+    done
+    echo "$text"
 }
 t1=$(field 260) t2=$(field 372)
 echo "t1 = $t1, t2 = $t2"

@@ -114,7 +114,14 @@ hear "555 astable." "C editable combo box" "pasirink C talpą"
 press type 4,7
 press key Tab && hear "R1 text."
 press key shift+Tab && hear "C editable combo box" "4,7"
-press key alt+Down && sleep 0.3 && press key End Up Return
+press key alt+Down
+# The list is open once the program shows a second window, the list's.
+for _ in $(seq 100); do
+    [ "$(xdotool search --onlyvisible --pid $app_pid | wc -l)" -ge 2 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --pid $app_pid | wc -l)" -ge 2 ] || fail "C's list did not open within 10 s"
+press key End Up Return
 press key Tab && hear "R1 text."
 press key shift+Tab && hear "C editable combo box" "1000"
 
