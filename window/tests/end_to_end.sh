@@ -33,7 +33,8 @@ xdotool mousemove --window "$window" 112 128 click 1  # "Skaičiuoti"
 # pixels) where t1 and t2, empty before, begin theirs.
 mkdir -p "$(dirname "$picture")"
 shows_text() { # LEFT: the darkest grey of the 40 × 12 pixels from there, below 128
-    [ "$(pamcut -left "$1" -top 126 -width 40 -height 12 "$picture.pnm" | ppmtopgm | pamsumm -min -brief)" -lt 128 ]
+    pamcut -left "$1" -top 126 -width 40 -height 12 "$picture.pnm" | ppmtopgm | pamsumm -min -brief |
+        awk '{ exit !($1 < 128) }'
 }
 drawn=false
 for _ in $(seq 50); do
