@@ -17,13 +17,15 @@ give the same bytes, in any folder and at any time.
 - ARPSIZE, the size of the installed files in kilobytes, for the entry under
   Settings, Apps.
 
+- The files it installs are those given, the program first: ritmolis.wxs
+  holds a mark where their File elements are written in.
+
 CMake runs it (the target `msi` of a Windows build); the installer test runs it
 again to make a newer version. Debian's python3, for the bindings of libmsi
 (gir1.2-libmsi-1.0, python3-gi).
 
-Usage: msi.py --version 1.0.0 --description TEXT --release-date YYYY-MM-DD
-              --exe ritmolis.exe --license LICENSE --readme README.txt
-              --icon ritmolis.ico --output OUT.msi"""
+Usage: msi.py --version 1.0.0 --description TEXT --vendor TEXT --release-date YYYY-MM-DD
+              --icon ritmolis.ico --output OUT.msi ritmolis.exe FILE..."""
 import argparse
 import datetime
 import hashlib
@@ -46,18 +48,22 @@ WXS = pathlib.Path(__file__).with_name("ritmolis.wxs")
 FILETIME_1970 = 11644473600 * 10**7
 
 parser = argparse.ArgumentParser()
-for option in ("version", "description", "release-date", "exe", "license", "readme", "icon", "output"):
+for option in ("version", "description", "vendor", "release-date", "icon", "output"):
     parser.add_argument("--" + option, required=True)
+parser.add_argument("files", nargs="+", help="the program, then the files installed beside it")
 args = parser.parse_args()
 
 if "SOURCE_DATE_EPOCH" in os.environ:
     epoch = int(os.environ["SOURCE_DATE_EPOCH"])
 else:
     epoch = int(datetime.datetime.fromisoformat(args.release_date + "T12:00:00+00:00").timestamp())
-inputs = {"ritmolis.exe": args.exe, "LICENSE": args.license, "README.txt": args.readme,
-          "ritmolis.ico": args.icon, "ritmolis.wxs": WXS}
+installed = {os.path.basename(path): path for path in args.files}
+if next(iter(installed)) != "ritmolis.exe" or len(installed) != len(args.files):
+    parser.error("the files are the program, ritmolis.exe, then others of other names")
+inputs = {**installed, "ritmolis.ico": args.icon}
 
-digest = hashlib.sha256(f"{args.version}\0{args.description}\0".encode())
+digest = hashlib.sha256(f"{args.version}\0{args.description}\0{args.vendor}\0".encode())
+digest.update(WXS.read_bytes())
 for name, path in inputs.items():
     digest.update(name.encode() + b"\0" + pathlib.Path(path).read_bytes())
 product_code = str(uuid.uuid5(NAMESPACE, "product " + args.version)).upper()
@@ -69,8 +75,14 @@ with tempfile.TemporaryDirectory() as work:
     for name, path in inputs.items():
         shutil.copyfile(path, os.path.join(work, name))
         os.utime(os.path.join(work, name), (epoch, epoch))
+    # The program is the component's key: its File element says so.
+    key = ' KeyPath="yes"'
+    files = "\n".join(f'            <File Id="{name}" Name="{name}" Source="{name}"{key if i == 0 else ""}/>'
+                      for i, name in enumerate(installed))
+    wxs = WXS.read_text(encoding="utf-8").replace("            <!-- {{{ FILES }}} -->", files)
+    pathlib.Path(work, "ritmolis.wxs").write_text(wxs, encoding="utf-8")
     built = os.path.join(work, "ritmolis.msi")
-    subprocess.run(["wixl", "--arch", "x64", "--define", f"Version={args.version}",
+    subprocess.run(["wixl", "--arch", "x64", "--define", f"Version={args.version}", "--define", f"Vendor={args.vendor}",
                     "--define", f"ProductCode={product_code}", "--output", built, "ritmolis.wxs"],
                    cwd=work, check=True)
 
@@ -87,7 +99,7 @@ with tempfile.TemporaryDirectory() as work:
         Libmsi.Query.new(db, query).execute(record)
 
     sql("UPDATE `Shortcut` SET `Description` = ? WHERE `Shortcut` = 'StartMenu'", args.description)
-    size = sum(os.path.getsize(inputs[name]) for name in ("ritmolis.exe", "LICENSE", "README.txt"))
+    size = sum(os.path.getsize(path) for path in installed.values())
     sql("INSERT INTO `Property` (`Property`, `Value`) VALUES ('ARPSIZE', ?)", str(-(-size // 1024)))
 
     summary = Libmsi.SummaryInfo.new(db, 8)
