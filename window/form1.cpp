@@ -38,31 +38,38 @@ QFont Arial(double points, QFont::Weight weight) {
 }
 
 // A new widget of the control's kind on the form, named, captioned, placed and
-// in its font as the table gives it.
-QWidget* NewControl(QWidget* form, const Control& control) {
-    const QString caption = Utf8(control.caption);
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-    case ControlKind::Label: widget = new QLabel(caption, form); break;
-    case ControlKind::TextBox: widget = new QLineEdit(caption, form); break;
-    case ControlKind::CommandButton: widget = new QPushButton(caption, form); break;
-    case ControlKind::OptionButton: widget = new QRadioButton(caption, form); break;
-    case ControlKind::ComboBox: {
-        // Editable: it takes any typed text, and its list holds only the items
-        // put there, never what is typed; no completion from the list either.
-        auto* combo = new QComboBox(form);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        combo->setEditText(caption);
-        widget = combo;
-        break;
-    }
-    }
+// in its font as the table gives it. It is made empty and then given its text:
+// a line edit made with its text, even an empty one, announces a caret move
+// when it is first entered, and Orca then takes the focus as already there and
+// says nothing of it.
+template <class Widget>
+Widget* New(QWidget* form, const Control& control) {
+    auto* widget = new Widget(form);
     widget->setObjectName(Utf8(control.name));
+    if constexpr (requires { widget->setText(QString()); }) widget->setText(Utf8(control.caption));
     widget->setGeometry(Twips(control.left, control.top, control.width, control.height));
     widget->setFont(Arial(control.font.points, control.font.bold ? QFont::Bold : QFont::Normal));
     return widget;
+}
+
+QWidget* NewControl(QWidget* form, const Control& control) {
+    switch (control.kind) {
+    case ControlKind::Label: return New<QLabel>(form, control);
+    case ControlKind::TextBox: return New<QLineEdit>(form, control);
+    case ControlKind::CommandButton: return New<QPushButton>(form, control);
+    case ControlKind::OptionButton: return New<QRadioButton>(form, control);
+    case ControlKind::ComboBox: {
+        // Editable: it takes any typed text, and its list holds only the items
+        // put there, never what is typed; no completion from the list either.
+        auto* combo = New<QComboBox>(form, control);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        combo->setEditText(Utf8(control.caption));
+        return combo;
+    }
+    }
+    return nullptr;
 }
 
 // Entering or leaving a field means moving between the window's controls, not
