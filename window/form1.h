@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "logic/form_state.h"
+#include "window/companion_window.h"
 
 class QComboBox;
 class QLabel;
@@ -56,7 +57,10 @@ private:
     void t2_Change() { CheckInputs(*this); }
     void R1_GotFocus();
     void R2_GotFocus();
-    void sk_Click() { ritmolis::sk_Click(*this); }
+    void sk_Click() {
+        ritmolis::sk_Click(*this);
+        companion_->Calculated();
+    }
     void Command2_Click() { EndProgram(); }
 
     // Runs a handler; an error it raises is shown in a box, and the program goes on.
@@ -67,6 +71,7 @@ private:
     QLineEdit* Edit(Field field) const;
 
     std::function<void()> end_program_;
+    CompanionLink* companion_ = nullptr;  // F1's second window and what it shows
     QLabel* Label1 = nullptr;
     QComboBox* C = nullptr;
     QLineEdit* R1 = nullptr;

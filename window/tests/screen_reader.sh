@@ -119,6 +119,9 @@ press type 1
 press key Tab && hear "Skaičiuoti $button."
 # The results are written while the focus stays on the button: Orca only logs them.
 press key space && wait_for "(0, 4, 0.69)"  # the last write: t2's rounded text
+# F1: the second window, whose values the screen reader reaches; Escape gives the keyboard back to the form.
+press key F1 && hear "Ritmolis — schema" "0.4808"
+press key Escape && hear "Skaičiuoti $button."
 press key Tab && hear "1.39" "t1 text."
 
 # t1 ≤ t2 in the mode "sužinoti R1 ir R2": the message.
