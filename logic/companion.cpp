@@ -79,24 +79,28 @@ const Series& FindSeries(std::string_view name) {
     return kSeries[0];
 }
 
+// The candidates around a value whose leading digit is a unit of 10^(unit +
+// digits - 1): the last value of the decade below (0), the decade's own values
+// (1 to its size) and the first value of the decade above.
+Decimal Candidate(const Series& series, int unit, std::size_t index) {
+    if (index == 0) return {series.values.back(), unit - 1};
+    if (index > series.values.size()) return {series.values.front(), unit + 1};
+    return {series.values[index - 1], unit};
+}
+
 // The standard value nearest to `value` as a number, or 0 when there is none.
 double Nearest(const Series& series, double value) {
     if (!Positive(value)) return 0;
-    // The candidates around the value's decade: the last value of the decade
-    // below, the decade itself and the first value of the decade above.
     const int unit = DecimalExponent(value) - series.digits + 1;
-    std::vector<Decimal> candidates{{series.values.back(), unit - 1}};
-    for (const std::uint16_t mantissa : series.values) candidates.push_back({mantissa, unit});
-    candidates.push_back({series.values.front(), unit + 1});
-    // The two that enclose it: the largest not above it and the one after.
+    // The two candidates that enclose it: the largest not above it and the one after.
     std::size_t upper = 1;
-    while (upper + 1 < candidates.size() && ValueOf(candidates[upper]) <= value) ++upper;
-    const Decimal low = candidates[upper - 1];
-    const Decimal high = candidates[upper];
+    while (upper <= series.values.size() && ValueOf(Candidate(series, unit, upper)) <= value) ++upper;
+    const Decimal low = Candidate(series, unit, upper - 1);
+    const Decimal high = Candidate(series, unit, upper);
     // The ratio closer to 1 belongs to the candidate nearer on the number line:
     // above the midpoint the higher one, at the midpoint (a tie) or below it
     // the lower. The midpoint is exact in decimal, like the candidates.
-    const int exponent = low.exponent < high.exponent ? low.exponent : high.exponent;
+    const int exponent = std::min(low.exponent, high.exponent);
     const auto scaled = [exponent](Decimal d) { return d.exponent > exponent ? d.mantissa * 10 : d.mantissa; };
     const Decimal midpoint{(scaled(low) + scaled(high)) * 5, exponent - 1};
     const double nearest = ValueOf(value > ValueOf(midpoint) ? high : low);

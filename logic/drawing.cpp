@@ -1,9 +1,9 @@
 #include "logic/drawing.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace ritmolis {
@@ -47,91 +47,97 @@ private:
     Drawing& drawing_;
 };
 
+// The texts one after another (one call, rather than a chain of sums, each of which the WebAssembly build would inline).
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (const std::string_view part : parts) out += part;
+    return out;
+}
+
 // A part's label: its name, and its value when something was calculated.
-std::string Labelled(const char* name, const std::string& value) {
-    return value.empty() ? std::string(name) : std::string(name) + " = " + value;
+std::string Labelled(std::string_view name, const std::string& value) {
+    return value.empty() ? std::string(name) : Join({name, " = ", value});
 }
 
 // A coordinate in the SVG: to a tenth, without a needless ".0".
 std::string Coordinate(double value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
-    std::string out(text, end);
-    if (out.ends_with(".0")) out.resize(out.size() - 2);
-    return out == "-0" ? "0" : out;
+    const long long tenths = static_cast<long long>(std::abs(value) * 10 + 0.5);
+    std::string out = value < 0 && tenths > 0 ? "-" : "";
+    out += std::to_string(tenths / 10);
+    if (tenths % 10 != 0) {
+        out += '.';
+        out += static_cast<char>('0' + tenths % 10);
+    }
+    return out;
 }
+
+// The schematic's fixed parts, in its coordinates.
+struct Wire {
+    short x1, y1, x2, y2;  // a straight wire; for a box, two opposite corners
+};
+struct Dot {
+    short x, y;
+    bool filled;  // a junction of wires, or an open terminal
+};
+struct Caption {
+    short x, y;
+    unsigned char size;
+    Anchor anchor;
+    bool bold;
+    const char* text;
+};
+
+// The supply along the top and ground along the bottom; the 555 with its
+// eight pins, numbered and named as in its data sheets; R1 from the supply to
+// discharge (7), R2 from there to threshold (6) and trigger (2), C from those
+// to ground.
+constexpr Wire kWires[] = {
+    {113, 30, 305, 30},   {150, 250, 280, 250}, {215, 250, 215, 258}, {203, 258, 227, 258}, {207, 263, 223, 263},
+    {211, 268, 219, 268}, {255, 30, 255, 70},   {305, 30, 305, 70},   {210, 100, 230, 100}, {195, 150, 230, 150},
+    {195, 180, 230, 180}, {280, 250, 280, 210}, {371, 120, 330, 120}, {350, 180, 330, 180}, {150, 30, 150, 40},
+    {150, 80, 150, 112},  {150, 100, 210, 100}, {150, 152, 150, 205}, {150, 170, 195, 170}, {195, 150, 195, 180},
+    {150, 213, 150, 250}};
+constexpr Wire kPlates[] = {{136, 205, 164, 205}, {136, 213, 164, 213}};  // C
+constexpr Wire kBoxes[] = {{230, 70, 330, 210}, {142, 40, 158, 80}, {142, 112, 158, 152}};  // the 555, R1, R2
+constexpr Dot kDots[] = {{110, 30, false}, {374, 120, false}, {150, 30, true},  {255, 30, true},
+                         {215, 250, true}, {150, 100, true},  {150, 170, true}, {195, 170, true}};
+constexpr Caption kCaptions[] = {
+    {102, 34, 12, Anchor::End, true, "+U"},      {280, 146, 14, Anchor::Middle, true, "555"},
+    {259, 66, 10, Anchor::Start, false, "8"},    {255, 84, 9, Anchor::Middle, false, "VCC"},
+    {309, 66, 10, Anchor::Start, false, "4"},    {305, 84, 9, Anchor::Middle, false, "RESET"},
+    {220, 96, 10, Anchor::Middle, false, "7"},   {235, 104, 9, Anchor::Start, false, "DIS"},
+    {220, 146, 10, Anchor::Middle, false, "6"},  {235, 154, 9, Anchor::Start, false, "THR"},
+    {220, 176, 10, Anchor::Middle, false, "2"},  {235, 184, 9, Anchor::Start, false, "TRIG"},
+    {284, 222, 10, Anchor::Start, false, "1"},   {280, 196, 9, Anchor::Middle, false, "GND"},
+    {340, 116, 10, Anchor::Middle, false, "3"},  {325, 124, 9, Anchor::End, false, "OUT"},
+    {340, 176, 10, Anchor::Middle, false, "5"},  {325, 184, 9, Anchor::End, false, "CTRL"},
+    {374, 140, 12, Anchor::Middle, false, "išėjimas"},
+    {134, 58, 12, Anchor::End, true, "R1"},      {134, 130, 12, Anchor::End, true, "R2"},
+    {130, 207, 12, Anchor::End, true, "C"}};
+
+Point At(int x, int y) { return {static_cast<double>(x), static_cast<double>(y)}; }
 
 }  // namespace
 
 Drawing Schematic(const Companion& companion) {
     Drawing drawing{420, 280, {}, {}};
     Pen pen(drawing);
-    // The supply along the top, ground along the bottom.
-    pen.Dot({110, 30}, false);
-    pen.Text({102, 34}, "+U", 12, Anchor::End, true);
-    pen.Lines({{113, 30}, {305, 30}});
-    pen.Lines({{150, 250}, {280, 250}});
-    for (const Point junction : {Point{150, 30}, Point{255, 30}, Point{215, 250}}) pen.Dot(junction);
-    pen.Lines({{215, 250}, {215, 258}});
-    pen.Lines({{203, 258}, {227, 258}});
-    pen.Lines({{207, 263}, {223, 263}});
-    pen.Lines({{211, 268}, {219, 268}});
-    // The 555, its eight pins numbered and named as in its data sheets.
-    pen.Box({230, 70}, {330, 210});
-    pen.Text({280, 146}, "555", 14, Anchor::Middle, true);
-    struct Pin {
-        const char* number;
-        const char* name;
-        Point outer, inner;  // the pin's wire, from outside to the chip's edge
-    };
-    const Pin pins[] = {{"8", "VCC", {255, 30}, {255, 70}},   {"4", "RESET", {305, 30}, {305, 70}},
-                        {"7", "DIS", {210, 100}, {230, 100}}, {"6", "THR", {195, 150}, {230, 150}},
-                        {"2", "TRIG", {195, 180}, {230, 180}}, {"1", "GND", {280, 250}, {280, 210}},
-                        {"3", "OUT", {371, 120}, {330, 120}}, {"5", "CTRL", {350, 180}, {330, 180}}};
-    for (const Pin& pin : pins) {
-        pen.Lines({pin.outer, pin.inner});
-        const bool vertical = pin.outer.x == pin.inner.x;
-        const bool left = pin.outer.x < pin.inner.x;
-        const double into = pin.inner.y < pin.outer.y ? -1 : 1;  // towards the chip's inside, vertically
-        if (vertical) {
-            pen.Text({pin.inner.x + 4, pin.inner.y - into * 8 + 4}, pin.number, 10);
-            pen.Text({pin.inner.x, pin.inner.y + into * 14}, pin.name, 9, Anchor::Middle);
-        } else {
-            pen.Text({pin.inner.x + (left ? -10 : 10), pin.inner.y - 4}, pin.number, 10, Anchor::Middle);
-            pen.Text({pin.inner.x + (left ? 5 : -5), pin.inner.y + 4}, pin.name, 9, left ? Anchor::Start : Anchor::End);
-        }
-    }
-    pen.Dot({374, 120}, false);
-    pen.Text({374, 140}, "išėjimas", 12, Anchor::Middle);
-    // R1 from the supply to discharge (7); R2 from there to threshold (6) and
-    // trigger (2); C from those to ground.
-    pen.Lines({{150, 30}, {150, 40}});
-    pen.Box({142, 40}, {158, 80});
-    pen.Lines({{150, 80}, {150, 112}});
-    pen.Lines({{150, 100}, {210, 100}});
-    pen.Dot({150, 100});
-    pen.Box({142, 112}, {158, 152});
-    pen.Lines({{150, 152}, {150, 205}});
-    pen.Lines({{150, 170}, {195, 170}});
-    pen.Lines({{195, 150}, {195, 180}});
-    pen.Dot({150, 170});
-    pen.Dot({195, 170});
-    pen.Lines({{136, 205}, {164, 205}}, 2.5);
-    pen.Lines({{136, 213}, {164, 213}}, 2.5);
-    pen.Lines({{150, 213}, {150, 250}});
-    pen.Text({134, 58}, "R1", 12, Anchor::End, true);
-    pen.Text({134, 130}, "R2", 12, Anchor::End, true);
-    pen.Text({130, 207}, "C", 12, Anchor::End, true);
+    for (const Wire& w : kWires) pen.Lines({At(w.x1, w.y1), At(w.x2, w.y2)});
+    for (const Wire& w : kPlates) pen.Lines({At(w.x1, w.y1), At(w.x2, w.y2)}, 2.5);
+    for (const Wire& w : kBoxes) pen.Box(At(w.x1, w.y1), At(w.x2, w.y2));
+    for (const Dot& d : kDots) pen.Dot(At(d.x, d.y), d.filled);
+    for (const Caption& c : kCaptions) pen.Text(At(c.x, c.y), c.text, c.size, c.anchor, c.bold);
+    // The values, under the parts' names.
     if (companion.calculated) {
         pen.Text({134, 73}, companion.R1, 12, Anchor::End);
         pen.Text({134, 145}, companion.R2, 12, Anchor::End);
         pen.Text({130, 222}, companion.C, 12, Anchor::End);
     }
-    drawing.description = "Schema: 555 astabilusis multivibratorius. " + Labelled("R1", companion.R1) +
-                          " tarp maitinimo +U ir 7 išvado (iškrova), " + Labelled("R2", companion.R2) +
-                          " tarp 7 išvado ir 6 bei 2 išvadų (slenkstis ir paleidimas), " + Labelled("C", companion.C) +
-                          " tarp 6 bei 2 išvadų ir žemės. 8 ir 4 išvadai prijungti prie +U, 1 prie žemės, "
-                          "3 yra išėjimas, 5 neprijungtas.";
+    drawing.description = Join({"Schema: 555 astabilusis multivibratorius. ", Labelled("R1", companion.R1),
+                                " tarp maitinimo +U ir 7 išvado (iškrova), ", Labelled("R2", companion.R2),
+                                " tarp 7 išvado ir 6 bei 2 išvadų (slenkstis ir paleidimas), ", Labelled("C", companion.C),
+                                " tarp 6 bei 2 išvadų ir žemės. 8 ir 4 išvadai prijungti prie +U, 1 prie žemės, "
+                                "3 yra išėjimas, 5 neprijungtas."});
     return drawing;
 }
 
@@ -156,8 +162,8 @@ Drawing TimingDiagram(const Companion& companion) {
     pen.Lines({{x0, out_low}, {x0, out_high}, {x0 + high, out_high}, {x0 + high, out_low}, {x0 + period, out_low},
                {x0 + period, out_high}, {x0 + period + high, out_high}, {x0 + period + high, out_low},
                {x0 + 2 * period, out_low}});
-    pen.Text({x0 + high / 2, out_high - 8}, "t1 = " + companion.t1, 12, Anchor::Middle);
-    pen.Text({x0 + (high + period) / 2, out_low + 16}, "t2 = " + companion.t2, 12, Anchor::Middle);
+    pen.Text({x0 + high / 2, out_high - 8}, Labelled("t1", companion.t1), 12, Anchor::Middle);
+    pen.Text({x0 + (high + period) / 2, out_low + 16}, Labelled("t2", companion.t2), 12, Anchor::Middle);
     for (const double x : {x0 + high, x0 + period, x0 + period + high}) {
         pen.Lines({{x, out_high}, {x, one_third}}, 0.75, true);
     }
@@ -173,24 +179,24 @@ Drawing TimingDiagram(const Companion& companion) {
     constexpr int kSteps = 16;
     constexpr double kStepFactor = 0.9576032806985737;  // 2^(-1/16)
     const auto y = [](double u) { return one_third - (u - 1.0 / 3) * 3 * (one_third - two_thirds); };
-    std::vector<Point> curve;
+    std::vector<Point> curve{{x0, one_third}};
     for (int p = 0; p < 2; ++p) {
-        double power = 1;  // 2^-s
-        for (int step = 0; step <= kSteps; ++step, power *= kStepFactor) {
-            const double x = x0 + p * period + high * step / kSteps;
-            curve.push_back({x, y(1 - 2.0 / 3 * power)});
-        }
-        power = 1;
+        const double start = x0 + p * period;
+        double power = 1;  // 2^-s, s the share of t1 gone by
         for (int step = 1; step <= kSteps; ++step) {
             power *= kStepFactor;
-            const double x = x0 + p * period + high + (period - high) * step / kSteps;
-            curve.push_back({x, y(2.0 / 3 * power)});
+            curve.push_back({start + high * step / kSteps, y(1 - 2.0 / 3 * power)});
+        }
+        power = 1;  // now of t2
+        for (int step = 1; step <= kSteps; ++step) {
+            power *= kStepFactor;
+            curve.push_back({start + high + (period - high) * step / kSteps, y(2.0 / 3 * power)});
         }
     }
     pen.Lines(std::move(curve));
-    drawing.description = "Laiko diagrama, du periodai: išėjimas aukštas t1 = " + companion.t1 + ", žemas t2 = " +
-                          companion.t2 + ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, "
-                          "per t2 krenta atgal iki 1/3 U.";
+    drawing.description = Join({"Laiko diagrama, du periodai: išėjimas aukštas t1 = ", companion.t1, ", žemas t2 = ",
+                                companion.t2, ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, "
+                                "per t2 krenta atgal iki 1/3 U."});
     return drawing;
 }
 
@@ -220,7 +226,7 @@ std::string Svg(const Drawing& drawing) {
     };
     const std::string width = Coordinate(drawing.width);
     const std::string height = Coordinate(drawing.height);
-    put("viewBox", "0 0 " + width + ' ' + height);
+    put("viewBox", Join({"0 0 ", width, " ", height}));
     put("width", width);
     put("height", height);
     put("font-family", kDrawingFont);
