@@ -13,6 +13,7 @@
 #include <QStyleOptionButton>
 #include <QTableWidget>
 #include <memory>
+#include <string>
 
 #include "logic/companion.h"
 #include "logic/form_controls.h"
@@ -79,7 +80,7 @@ class Form1Test : public QObject {
     QWidget* Neighbour(const QString& name, int step) {
         QList<QWidget*> order;
         for (const Control& control : kControls) {
-            if (TakesFocus(control)) order << Get(QByteArray(control.name.data(), control.name.size()));
+            if (TakesFocus(control)) order << Get(std::string(control.name).c_str());
         }
         return order.at(order.indexOf(Get(qPrintable(name))) + step);
     }
