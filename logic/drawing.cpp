@@ -61,7 +61,7 @@ std::string Labelled(std::string_view name, const std::string& value) {
 
 // A coordinate in the SVG: to a tenth, without a needless ".0".
 std::string Coordinate(double value) {
-    const long long tenths = static_cast<long long>(std::abs(value) * 10 + 0.5);
+    const long long tenths = std::llround(std::abs(value) * 10);
     std::string out = value < 0 && tenths > 0 ? "-" : "";
     out += std::to_string(tenths / 10);
     if (tenths % 10 != 0) {
@@ -136,7 +136,7 @@ Drawing Schematic(const Companion& companion) {
     drawing.description = Join({"Schema: 555 astabilusis multivibratorius. ", Labelled("R1", companion.R1),
                                 " tarp maitinimo +U ir 7 išvado (iškrova), ", Labelled("R2", companion.R2),
                                 " tarp 7 išvado ir 6 bei 2 išvadų (slenkstis ir paleidimas), ", Labelled("C", companion.C),
-                                " tarp 6 bei 2 išvadų ir žemės. 8 ir 4 išvadai prijungti prie +U, 1 prie žemės, "
+                                " tarp 6 bei 2 išvadų ir žemės. 8 ir 4 išvadai prijungti prie +U, 1 prie žemės, ",
                                 "3 yra išėjimas, 5 neprijungtas."});
     return drawing;
 }
@@ -195,7 +195,7 @@ Drawing TimingDiagram(const Companion& companion) {
     }
     pen.Lines(std::move(curve));
     drawing.description = Join({"Laiko diagrama, du periodai: išėjimas aukštas t1 = ", companion.t1, ", žemas t2 = ",
-                                companion.t2, ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, "
+                                companion.t2, ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, ",
                                 "per t2 krenta atgal iki 1/3 U."});
     return drawing;
 }
