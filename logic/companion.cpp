@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 namespace ritmolis {
 namespace {
@@ -72,13 +71,6 @@ std::string Deviation(double got, double wanted) {
     return text == "0" || text.front() == '-' ? text : '+' + text;
 }
 
-const Series& FindSeries(std::string_view name) {
-    for (const Series& series : kSeries) {
-        if (name == series.name) return series;
-    }
-    return kSeries[0];
-}
-
 // The candidates around a value whose leading digit is a unit of 10^(unit +
 // digits - 1): the last value of the decade below (0), the decade's own values
 // (1 to its size) and the first value of the decade above.
@@ -108,8 +100,6 @@ double Nearest(const Series& series, double value) {
 }
 
 }  // namespace
-
-std::string NearestStandard(const char* series, double value) { return Shown(Nearest(FindSeries(series), value)); }
 
 Companion DescribeCalculation(const FormState& form) {
     const auto read = [&form](Field field) { return ParseLenient(form.Text(field)); };

@@ -2,9 +2,10 @@
 // From the fields as they stand after a click on "Skaičiuoti" it gives the
 // frequency and the duty cycle of the times, and in the mode "sužinoti R1 ir R2"
 // the standard resistors of the series E12, E24 and E96 nearest to R1 and R2,
-// with the times they give. Both front ends show it beside the form (the page
-// below it, the desktop in its second window), with the drawings of drawings.h
-// and the texts below.
+// with the times they give: the standard value nearest to each result is the
+// one whose ratio to it is closest to 1, the lower one on an exact tie. Both
+// front ends show it beside the form (the page below it, the desktop in its
+// second window), with the drawings of drawing.h and the texts below.
 //
 // Every value is read from its field as the form reads it (ParseLenient) and
 // written as the form writes it (FormatNumber, RoundToPlaces). A value that is
@@ -47,13 +48,8 @@ struct Companion {
 // than t2 computes nothing, and so has nothing to show.
 [[nodiscard]] Companion DescribeCalculation(const FormState& form);
 
-// The standard value of a series nearest to `value`: the candidate whose ratio
-// to it is closest to 1, the lower one on an exact tie; as FormatNumber writes
-// it, or kNoValue when `value` or the nearest candidate is not positive and finite.
-// `series` is "E12", "E24" or "E96".
-[[nodiscard]] std::string NearestStandard(const char* series, double value);
-
-// The companion as one line of text (the tests' form): f, D, then each row.
+// The companion as one line of text (the form the WebAssembly comparison
+// prints): the parts, the times, f and D, then each row of standard parts.
 [[nodiscard]] std::string CompanionLine(const Companion& companion);
 
 // The companion's texts, in Lithuanian like the form.

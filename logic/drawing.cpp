@@ -47,7 +47,8 @@ private:
     Drawing& drawing_;
 };
 
-// The texts one after another (one call, rather than a chain of sums, each of which the WebAssembly build would inline).
+// The texts one after another: one call, where a chain of sums would each be
+// inlined, which the page's size feels.
 std::string Join(std::initializer_list<std::string_view> parts) {
     std::string out;
     for (const std::string_view part : parts) out += part;
