@@ -34,13 +34,13 @@ void FindT(FormState& form) {
     const double r1 = Read(form, Field::R1);
     const double r2 = Read(form, Field::R2);
     const double c = Read(form, Field::C);
-    const double x = Checked(((r2 + r1) * kAstableFactor) * c / kScale, {r1, r2, c});
+    const double x = Checked(AstableT1(r1, r2, c), {r1, r2, c});
     form.SetText(Field::t1, FormatNumber(x));
 
     // Read again: the fields are the only state, and the write above ran the check.
     const double r2_again = Read(form, Field::R2);
     const double c_again = Read(form, Field::C);
-    const double y = Checked((r2_again * kAstableFactor) * c_again / kScale, {r2_again, c_again});
+    const double y = Checked(AstableT2(r2_again, c_again), {r2_again, c_again});
     form.SetText(Field::t2, FormatNumber(y));
 
     WriteRounded(form, Field::t1, 2);

@@ -15,6 +15,11 @@ namespace ritmolis {
 inline constexpr double kAstableFactor = 0.693;
 inline constexpr double kScale = 1000;
 
+// The two times of one period, as FindT computes them, before any check:
+//   t1 = 0.693 · (R1 + R2) · C / 1000,  t2 = 0.693 · R2 · C / 1000.
+[[nodiscard]] inline double AstableT1(double r1, double r2, double c) { return ((r2 + r1) * kAstableFactor) * c / kScale; }
+[[nodiscard]] inline double AstableT2(double r2, double c) { return (r2 * kAstableFactor) * c / kScale; }
+
 // The program's one message of its own.
 inline constexpr const char* kT1NotGreaterMessage = "\"t1\" turi būti daugiau už \"t2\"";
 

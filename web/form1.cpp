@@ -100,6 +100,7 @@ std::string Form1::Text(Field field) const { return Control(field)["value"].as<s
 void Form1::SetText(Field field, const std::string& text) {
     if (Text(field) == text) return;
     Control(field).set("value", text);
+    Companion_Clear();
     switch (field) {
     case Field::C: C_Change(); break;
     case Field::R1: R1_Change(); break;
@@ -123,6 +124,7 @@ void Form1::ShowMessage(const std::string& text) { ShowBox(false, text); }
 // browser allows it, and otherwise the form gives way to a line saying that
 // the program has ended; nothing of the form is left to take input.
 void Form1::EndProgram() {
+    Companion_Clear();
     val::global("window").call<void>("close");
     val ended = Element("p", {{"id", "ended"}, {"tabindex", "-1"}});
     ended.set("textContent", val::u8string(kEndedText));
@@ -293,6 +295,8 @@ constexpr Wiring kWiring[] = {
     {"box", "close", Handle<&Form1::Box_Close>},
     {"window", "blur", HandleEvent<&Form1::Window_Blur>},
     {"document", "focusin", Handle<&Form1::Document_FocusIn>},
+    {"Form1", "input", Handle<&Form1::Companion_Clear>},   // any field typed into
+    {"Form1", "change", Handle<&Form1::Companion_Clear>},  // and the mode
 };
 
 // The one function the page's listeners call: the handler of line `wiring` of the list.

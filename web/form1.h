@@ -18,6 +18,7 @@
 
 #include <string>
 
+#include "logic/companion.h"
 #include "logic/form_state.h"
 
 namespace ritmolis {
@@ -49,7 +50,12 @@ public:
     void t2_Change() { CheckInputs(*this); }
     void R1_GotFocus() { SelectAll(R1); }
     void R2_GotFocus() { SelectAll(R2); }
-    void sk_Click() { ritmolis::sk_Click(*this); }
+    void sk_Click() {
+        ritmolis::sk_Click(*this);
+        ShowCompanion(DescribeCalculation(*this));
+    }
+    // Any change of a field or the mode: the companion no longer belongs to the form.
+    void Companion_Clear() { ShowCompanion(Companion{}); }
     void Command2_Click() { EndProgram(); }
 
     // C's drop-down list, which the page draws itself: keys in C, a click on
@@ -74,6 +80,8 @@ private:
     void WireEvents();
     void Form_Load();
     void ShowBox(bool error, const std::string& text);
+    // The companion below the form (companion_panel.cpp): filled, or hidden and emptied.
+    void ShowCompanion(const Companion& companion);
     void SelectAll(const emscripten::val& field);
     [[nodiscard]] emscripten::val Control(Field field) const;
     // The option button Option1(index), of those the page holds in the order of the form's table.
@@ -98,6 +106,7 @@ private:
     emscripten::val focus_before_box_;
     emscripten::val parked_;
     int chosen_ = -1;
+    bool companion_shown_ = false;
 };
 
 template <class Handler>

@@ -4,7 +4,10 @@
 //   {{{ FORM CAPTION }}}          the window's caption, wherever it stands;
 //   /* {{{ CONTROLS STYLE }}} */  the place, size, font and narrow-screen row
 //                                 of each control, as custom properties;
-//   <!-- {{{ CONTROLS }}} -->     the controls' elements, in tab order.
+//   <!-- {{{ CONTROLS }}} -->     the controls' elements, in tab order;
+//   <!-- {{{ COMPANION }}} -->    the companion below the form: its captions,
+//                                 formulas and units, and the places that
+//                                 form1.cpp fills after each calculation.
 // The page thus holds its controls before any code runs; form1.cpp finds them
 // by their names. Run by node, with the module built for it (web/CMakeLists.txt).
 #include <algorithm>
@@ -14,27 +17,15 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 
+#include "logic/companion.h"
+#include "logic/drawing.h"
 #include "logic/form_controls.h"
 #include "logic/form_state.h"
 
 namespace ritmolis {
 namespace {
-
-// The text with the characters that markup gives a meaning escaped.
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 // The control's row in the one column of narrow screens: the controls that take
 // the focus stand in tab order, each label in its field's row.
@@ -62,11 +53,11 @@ constexpr std::string_view kFieldAttributes = R"(inputmode="decimal" autocomplet
 std::string Markup() {
     std::ostringstream out;
     for (const Control& c : kControls) {
-        const std::string id = Escaped(c.name);
-        const std::string caption = Escaped(c.caption);
+        const std::string id = EscapeMarkup(c.name);
+        const std::string caption = EscapeMarkup(c.caption);
         switch (c.kind) {
         case ControlKind::Label:
-            out << "<label id=\"" << id << "\" class=\"control\" for=\"" << Escaped(c.buddy) << "\">" << caption << "</label>";
+            out << "<label id=\"" << id << "\" class=\"control\" for=\"" << EscapeMarkup(c.buddy) << "\">" << caption << "</label>";
             break;
         case ControlKind::TextBox:
             out << "<input id=\"" << id << "\" class=\"control field\" " << kFieldAttributes << " value=\"" << caption << "\">";
@@ -76,7 +67,7 @@ std::string Markup() {
             break;
         case ControlKind::OptionButton: {
             // The buttons of one option array share its name: Option1(0), Option1(1).
-            const std::string group = Escaped(c.name.substr(0, c.name.find('(')));
+            const std::string group = EscapeMarkup(c.name.substr(0, c.name.find('(')));
             out << "<span class=\"control option\"><input type=\"radio\" name=\"" << group << "\" id=\"" << id
                 << "\"><label for=\"" << id << "\">" << caption << "</label></span>";
             break;
@@ -90,12 +81,36 @@ std::string Markup() {
                 << "aria-controls=\"" << id << "-list\" aria-autocomplete=\"none\" " << kFieldAttributes << " value=\""
                 << caption << "\"><span class=\"arrow\" id=\"" << id << "-arrow\" aria-hidden=\"true\"></span>\n"
                 << "<ul id=\"" << id << "-list\" role=\"listbox\" aria-label=\""
-                << Escaped(label == kControls.end() ? c.name : label->caption) << "\" hidden></ul>\n</div>";
+                << EscapeMarkup(label == kControls.end() ? c.name : label->caption) << "\" hidden></ul>\n</div>";
             break;
         }
         }
         out << '\n';
     }
+    return out.str();
+}
+
+// The companion (logic/companion.h), hidden until a calculation fills it:
+// the two drawings, f and D, the formulas and their units, the table of the
+// nearest standard parts.
+std::string CompanionMarkup() {
+    std::ostringstream out;
+    out << "<section id=\"companion\" aria-label=\"" << EscapeMarkup(kCompanionTitle) << "\" hidden>\n"
+        << "<figure id=\"schematic\"><figcaption>" << EscapeMarkup(kSchematicCaption) << "</figcaption><div></div></figure>\n"
+        << "<figure id=\"timing\"><figcaption>" << EscapeMarkup(kTimingCaption) << "</figcaption><div></div></figure>\n"
+        << "<div class=\"values\">\n";
+    for (const auto& [id, caption, formula] : {std::tuple{"f", kFrequencyCaption, kFrequencyFormula},
+                                              std::tuple{"D", kDutyCaption, kDutyFormula}}) {
+        out << "<p><label for=\"" << id << "\">" << EscapeMarkup(caption) << ' ' << EscapeMarkup(formula) << "</label> <output id=\""
+            << id << "\"></output></p>\n";
+    }
+    out << "<h2>" << EscapeMarkup(kFormulasCaption) << "</h2>\n<p>";
+    for (const char* line : kFormulas) out << EscapeMarkup(line) << "<br>";
+    out << "</p>\n<p>";
+    for (const char* line : kUnits) out << EscapeMarkup(line) << "<br>";
+    out << "</p>\n</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr>";
+    for (const char* header : kStandardHeaders) out << "<th scope=\"col\">" << EscapeMarkup(header) << "</th>";
+    out << "</tr></thead>\n<tbody></tbody>\n</table>\n</section>\n";
     return out.str();
 }
 
@@ -114,10 +129,11 @@ bool Fill(std::string& page, std::string_view mark, const std::string& text) {
 
 int main() try {
     std::string page(std::istreambuf_iterator<char>(std::cin), {});
-    if (!ritmolis::Fill(page, "{{{ FORM CAPTION }}}", ritmolis::Escaped(ritmolis::kFormCaption)) ||
+    if (!ritmolis::Fill(page, "{{{ FORM CAPTION }}}", ritmolis::EscapeMarkup(ritmolis::kFormCaption)) ||
         !ritmolis::Fill(page, "/* {{{ CONTROLS STYLE }}} */\n", ritmolis::Style()) ||
-        !ritmolis::Fill(page, "<!-- {{{ CONTROLS }}} -->\n", ritmolis::Markup())) {
-        std::cerr << "form_page: the page lacks a mark for the caption, the controls or their style\n";
+        !ritmolis::Fill(page, "<!-- {{{ CONTROLS }}} -->\n", ritmolis::Markup()) ||
+        !ritmolis::Fill(page, "<!-- {{{ COMPANION }}} -->\n", ritmolis::CompanionMarkup())) {
+        std::cerr << "form_page: the page lacks a mark for the caption, the controls, their style or the companion\n";
         return 1;
     }
     std::cout << page;

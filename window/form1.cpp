@@ -93,6 +93,7 @@ Form1::Form1(std::function<void()> end_program)
     NameComboBoxesByLabel();
     CreateControls();
     WireEvents();
+    companion_ = new CompanionLink(this, *this);
     Form_Load();
     // The window opens with the focus in C and its whole text selected, so
     // that the first keystroke replaces the prompt, as entering C by Tab does.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "logic/form_state.h"
+#include "window/companion_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -57,7 +58,10 @@ private:
     void t2_Change() { CheckInputs(*this); }
     void R1_GotFocus();
     void R2_GotFocus();
-    void sk_Click() { ritmolis::sk_Click(*this); }
+    void sk_Click() {
+        ritmolis::sk_Click(*this);
+        companion_->Calculated();
+    }
     void Command2_Click() { EndProgram(); }
 
     // Runs a handler; an error it raises is shown in a box, and the program goes on.
@@ -71,6 +75,7 @@ private:
     Widget* Find(std::string_view name) const;
 
     std::function<void()> end_program_;
+    CompanionLink* companion_ = nullptr;  // F1's second window and what it shows
     QComboBox* C = nullptr;
     QLineEdit* R1 = nullptr;
     QLineEdit* R2 = nullptr;

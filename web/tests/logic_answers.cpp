@@ -1,6 +1,7 @@
 // Prints the logic's answers to a fixed set of generated inputs, one line per
 // input: what the conversions give for a text, and what a click on
-// "Skaičiuoti" writes into a form, in either mode. Built natively and for
+// "Skaičiuoti" writes into a form, in either mode, with the companion it then
+// shows (and now and then its drawings, as SVG). Built natively and for
 // WebAssembly from the same source, the two outputs must be equal byte for
 // byte (scripts/web-check compares them).
 //
@@ -16,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "logic/companion.h"
+#include "logic/drawing.h"
 #include "logic/form_state.h"
 #include "logic/tests/fake_form.h"
 
@@ -86,7 +89,7 @@ void Conversions(const std::string& text) {
               << " | round3 " << Shown([&] { return RoundToPlaces(text, 3); }) << '\n';
 }
 
-void Click(bool find_t, const std::array<std::string, 5>& fields) {
+void Click(bool find_t, const std::array<std::string, 5>& fields, bool drawings) {
     testing::FakeForm form;
     form.find_t = find_t;
     form.fields = fields;
@@ -99,6 +102,10 @@ void Click(bool find_t, const std::array<std::string, 5>& fields) {
     std::cout << "click " << (find_t ? 0 : 1);
     for (const auto& field : fields) std::cout << " [" << field << ']';
     std::cout << " -> " << form.Log() << " | " << error << '\n';
+    if (!error.empty()) return;  // the front ends show the companion only after a click that raised no error
+    const Companion companion = DescribeCalculation(form);
+    std::cout << "companion " << CompanionLine(companion) << '\n';
+    if (drawings) std::cout << Svg(Schematic(companion)) << '\n' << Svg(TimingDiagram(companion)) << '\n';
 }
 
 }  // namespace
@@ -119,8 +126,8 @@ int main(int argc, char* argv[]) try {
     };
     for (long i = 0; i < count; ++i) {
         const std::array<std::string, 5> fields{pick(), pick(), pick(), pick(), pick()};
-        Click(true, fields);
-        Click(false, fields);
+        Click(true, fields, i % 100 == 0);
+        Click(false, fields, i % 100 == 1);
     }
 } catch (const std::exception& error) {
     std::cerr << "logic_answers: " << error.what() << '\n';

@@ -4,8 +4,9 @@ through chromedriver as a user drives it: the start-up state, the typical
 request by keyboard alone, the tables that the window's form tests run too (of
 clicks and their boxes, window/tests/cases.tsv, and of entering a field and
 typing into it, entries.tsv), the rule of the button "Skaičiuoti" with a mode
-switch, the focus coming back with the page's window, "Viso gero", axe-core's
-audit at start and with a box open, and the layout at the window's size, on
+switch, the focus coming back with the page's window, the companion below the
+form (logic/tests/companion_cases.tsv), "Viso gero", axe-core's audit at start,
+with a box open and with the companion filled, and the layout at the window's size, on
 phones 320 and 360 CSS pixels wide with touch, and at 200 % zoom.
 
 Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR
@@ -317,6 +318,65 @@ def accessibility(driver):
     check("axe-core with the error box open: no violation", box(driver) is not None and violations == [], violations)
 
 
+def companion(driver):
+    """The companion below the form, at a desktop's width: after each calculation of the logic's table of cases
+    (logic/tests/companion_cases.tsv, which the logic's own test checks natively) it shows the parts in the
+    schematic, the frequency, the duty cycle and the rows of standard parts that the logic gives; a change of a
+    field (typed, or picked from C's list) or of the mode hides and empties it; axe-core with it filled."""
+    cases = rows(pathlib.Path(__file__).resolve().parents[2] / "logic" / "tests" / "companion_cases.tsv", 12)
+    shown = """const E = document.getElementById('E'), title = document.querySelector('#schematic title');
+        return {hidden: document.getElementById('companion').hidden, f: document.getElementById('f').value,
+                D: document.getElementById('D').value, table: !E.hidden, schematic: title ? title.textContent : '',
+                rows: [...E.tBodies[0].rows].map(row => [...row.cells].map(cell => cell.textContent).join(' '))};"""
+
+    def calculate(mode, fields):
+        js(driver, """arguments[0].forEach((id, i) => {
+                const field = document.getElementById(id);
+                field.value = arguments[1][i];
+                field.dispatchEvent(new InputEvent('input', {bubbles: true}));
+            });
+            document.getElementById('Option1(' + arguments[2] + ')').click();
+            document.getElementById('sk').disabled = false;  // as a mode change may leave it""",
+           FIELDS, fields, mode)
+        driver.find_element(By.ID, "sk").click()
+        if box(driver):
+            keys(driver, Keys.ENTER)
+
+    screen(driver, 900, 1000)
+    load(driver)
+    room = js(driver, "return document.getElementById('companion').getBoundingClientRect().height")
+    check("companion: before any calculation it takes no room", room == 0, room)
+    for number, cell in enumerate(cases):
+        mode, fields, parts, f, D, series = cell[0], cell[1:6], cell[6].split(), cell[7], cell[8], cell[9:12]
+        calculate(mode, fields)
+        state = js(driver, shown)
+        standard = [f"{name} {cells}" for name, cells in zip(("E12", "E24", "E96"), series)] if mode == "1" and f else []
+        check(f"companion {number + 1}: {' '.join(fields)} in mode {mode}: f {f or '-'}, D {D or '-'}, "
+              f"{len(standard)} rows of standard parts",
+              state["hidden"] == (not f) and (state["f"], state["D"], state["rows"]) == (f, D, standard) and
+              state["table"] == bool(standard) and
+              all(f"{name} = {value}" in state["schematic"] for name, value in zip(("R1", "R2", "C"), parts)), state)
+        if (mode, fields[3:]) == ("1", ["2", "1"]):
+            violations = audit(driver)
+            check("axe-core with the companion filled: no violation", violations == [], violations)
+            driver.save_screenshot(str(artifacts / "web-companion.png"))  # docs/web-companion.png
+    cleared = {"hidden": True, "f": "", "D": "", "table": False, "schematic": "", "rows": []}
+    for change in ("t1 typed", "the mode", "C picked from its list"):
+        calculate("1", ["1000", "", "", "2", "1"])
+        filled = js(driver, shown)
+        if change == "t1 typed":
+            driver.find_element(By.ID, "t1").click()
+            keys(driver, Keys.END, "5")
+        elif change == "the mode":
+            driver.find_element(By.CSS_SELECTOR, "label[for='Option1(0)']").click()
+        else:
+            driver.find_element(By.ID, "C").click()
+            keys(driver, Keys.ARROW_DOWN)
+        check(f"companion: {change} hides and empties it", not filled["hidden"] and js(driver, shown) == cleared,
+              (filled, js(driver, shown)))
+    screen(driver, 430, 239)
+
+
 def layout(driver, what, width, height, scale=1, phone=False, picture=None):
     screen(driver, width, height, scale, phone)
     load(driver)
@@ -353,6 +413,7 @@ try:
     entries(driver)
     comes_back(driver)
     accessibility(driver)
+    companion(driver)
     ending(driver)
 finally:
     driver.quit()

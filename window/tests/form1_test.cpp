@@ -11,10 +11,14 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <memory>
 #include <string>
 
+#include "logic/companion.h"
 #include "logic/form_controls.h"
+#include "window/companion_window.h"
+#include "window/drawing_view.h"
 #include "window/form1.h"
 #include "window/tests/form_driver.h"
 
@@ -284,6 +288,82 @@ private slots:
             QTest::keyClicks(control, cell[4]);
             QVERIFY2(field->text() == cell[5], qPrintable(where + ": then " + field->text()));
         }
+    }
+
+    // F1 opens the second window, made only then; each calculation fills it
+    // with what the logic gives for the fields as they then stand; a change
+    // clears it; F1 or Escape closes it.
+    void companion() {
+        QVERIFY(!form_->findChild<CompanionWindow*>());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        auto* window = form_->findChild<CompanionWindow*>();
+        QVERIFY(window && window->isVisible() && window->isWindow() && !window->isModal());
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(window->windowTitle(), "Ritmolis — schema");
+        auto* f = Find<QLineEdit>(*window, "f");
+        auto* D = Find<QLineEdit>(*window, "D");
+        auto* E = Find<QTableWidget>(*window, "E");
+        const auto cleared = [&] { return f->text().isEmpty() && D->text().isEmpty() && E->isHidden() && E->rowCount() == 0; };
+        QVERIFY(cleared());
+        const struct {
+            bool find_t;
+            QStringList fields;
+        } requests[] = {{true, {"1000", "1", "1", "", ""}},
+                        {false, {"1000", "", "", "2", "1"}},
+                        {false, {"1000", "", "", "1.0001", "1"}}};  // R1 rounds to 0: no standard R1
+        for (const auto& request : requests) {
+            Fill(request.find_t, request.fields);
+            form_->SetSkEnabled(true);  // as a mode change may leave it
+            QVERIFY(!ClickAndCloseBox(Get("sk")));
+            const Companion expected = DescribeCalculation(*form_);
+            QVERIFY(expected.calculated && !expected.f.empty());
+            QCOMPARE(f->text(), QString::fromStdString(expected.f));
+            QCOMPARE(D->text(), QString::fromStdString(expected.D));
+            QCOMPARE(E->isVisible(), !request.find_t);
+            QCOMPARE(E->rowCount(), request.find_t ? 0 : 3);
+            for (int row = 0; row < E->rowCount(); ++row) {
+                const StandardRow& cells = expected.rows.at(static_cast<std::size_t>(row));
+                QCOMPARE(E->verticalHeaderItem(row)->text(), cells.series);
+                QStringList shown;
+                for (int column = 0; column < E->columnCount(); ++column) shown << E->item(row, column)->text();
+                QCOMPARE(shown.join(' ').toStdString(),
+                         cells.R1 + ' ' + cells.R2 + ' ' + cells.t1 + ' ' + cells.t2 + ' ' + cells.dt1 + ' ' + cells.dt2);
+            }
+            if (&request == &requests[1]) {  // the picture in docs/companion.png
+                const QString artifacts = qEnvironmentVariable("RITMOLIS_ARTIFACTS");
+                if (!artifacts.isEmpty()) QVERIFY(window->grab().save(artifacts + "/companion.png"));
+            }
+        }
+        // As assistive technologies meet it: the values by their labels, the
+        // drawings as graphics that say what they show, the table's headers.
+        QAccessibleInterface* frequency = QAccessible::queryAccessibleInterface(f);
+        QCOMPARE(frequency->text(QAccessible::Name), "Dažnis f = 1 / (t1 + t2)");
+        QCOMPARE(frequency->text(QAccessible::Value), f->text());
+        for (auto* drawing : window->findChildren<DrawingView*>()) {
+            QAccessibleInterface* graphic = QAccessible::queryAccessibleInterface(drawing);
+            QCOMPARE(graphic->role(), QAccessible::Graphic);
+            QVERIFY(graphic->text(QAccessible::Description).contains(" = "));
+        }
+        QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(E)->tableInterface();
+        QCOMPARE(table->columnDescription(0), "R1");
+        QCOMPARE(table->rowDescription(2), "E96");
+
+        form_->SetText(Field::t1, "3");
+        QVERIFY(cleared());
+        QVERIFY(!ClickAndCloseBox(Get("sk")));
+        QVERIFY(!cleared());
+        QTest::mouseClick(Get("Option1(0)"), Qt::LeftButton);  // the mode
+        QVERIFY(cleared());
+        window->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), form_.get());
+        QTest::keyClick(form_.get(), Qt::Key_F1);
+        QVERIFY(window->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTest::keyClick(window, Qt::Key_F1);
+        QVERIFY(!window->isVisible());
     }
 
     void ending() {

@@ -1,0 +1,39 @@
+// The README's worked example, from the program's own logic: a blinker of
+// about 1 Hz designed with the mode "sužinoti R1 ir R2" (t1 = 0.6 s on,
+// t2 = 0.4 s off, C = 10 µF, so R in kΩ). Writes the companion's two drawings
+// for it as FOLDER/schematic.svg and FOLDER/timing.svg, and prints the rows of
+// what the form and the companion then show, as the README shows it: a line
+// of the results and the table of standard parts (Markdown).
+// The test docs_up_to_date (docs/CMakeLists.txt) runs it and compares.
+//
+// Usage: example FOLDER
+#include <fstream>
+#include <iostream>
+
+#include "logic/companion.h"
+#include "logic/drawing.h"
+#include "logic/tests/fake_form.h"
+
+int main(int argc, char* argv[]) {
+    using namespace ritmolis;
+    if (argc != 2) {
+        std::cerr << "usage: example FOLDER\n";
+        return 2;
+    }
+    testing::FakeForm form;
+    form.find_t = false;
+    form.fields = {"10", "", "", "0.6", "0.4"};
+    sk_Click(form);
+    const Companion companion = DescribeCalculation(form);
+    const std::string folder = argv[1];
+    std::ofstream(folder + "/schematic.svg", std::ios::binary) << Svg(Schematic(companion)) << '\n';
+    std::ofstream(folder + "/timing.svg", std::ios::binary) << Svg(TimingDiagram(companion)) << '\n';
+    std::cout << "R1 = " << companion.R1 << " and R2 = " << companion.R2 << " (kΩ), f = " << companion.f
+              << " Hz, D = " << companion.D << " %\n";
+    std::cout << "| Eilė | R1, kΩ | R2, kΩ | t1, s | t2, s | Nuokrypis t1, % | Nuokrypis t2, % |\n"
+              << "|---|--:|--:|--:|--:|--:|--:|\n";
+    for (const StandardRow& row : companion.rows) {
+        std::cout << "| " << row.series << " | " << row.R1 << " | " << row.R2 << " | " << row.t1 << " | " << row.t2
+                  << " | " << row.dt1 << " | " << row.dt2 << " |\n";
+    }
+}

@@ -1,0 +1,23 @@
+# Runs the example into FOLDER and compares: its drawings with docs/, each
+# line of its table with the README.  Usage: cmake -DEXAMPLE=... -DSOURCE=... -DFOLDER=... -P up_to_date.cmake
+file(MAKE_DIRECTORY ${FOLDER})
+execute_process(COMMAND ${EXAMPLE} ${FOLDER} OUTPUT_VARIABLE table RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the example failed: ${status}")
+endif()
+foreach(drawing schematic.svg timing.svg)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${FOLDER}/${drawing} ${SOURCE}/docs/${drawing}
+                    RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "docs/${drawing} is out of date: the example draws ${FOLDER}/${drawing}")
+    endif()
+endforeach()
+file(READ ${SOURCE}/README.md readme)
+string(REPLACE "\n" ";" lines "${table}")
+foreach(line IN LISTS lines)
+    string(FIND "${readme}" "${line}" at)
+    if(line AND at EQUAL -1)
+        message(FATAL_ERROR "README.md lacks the example's line: ${line}")
+    endif()
+endforeach()
+message(STATUS "docs/schematic.svg, docs/timing.svg and the README's example are up to date")
