@@ -23,8 +23,12 @@ WINDOWS_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86
                   wine wine64 icoutils python3 zip
                   wixl msitools gir1.2-libmsi-1.0 python3-gi)
 # Building the web edition in a Debian 13 root (scripts/web-build) and testing
-# it in headless Chromium (scripts/web-check, which fetches axe-core itself).
-WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation)
+# it in three browser engines (scripts/web-check): Chromium through its driver,
+# Firefox ESR over WebDriver BiDi (a websocket), WebKitGTK's MiniBrowser
+# through its driver on a virtual display; axe-core is fetched by web-check
+# itself, over a connection checked against the certificate authorities.
+WEB_PACKAGES=(debootstrap cmake ninja-build g++ chromium chromium-driver python3-selenium fonts-liberation
+              firefox-esr python3-websocket webkit2gtk-driver xvfb openbox xdotool ca-certificates)
 
 # A Debian package is for the release it is built on and the later ones:
 # built on Debian 12 it installs on 12 and 13; built on 13, on 13 alone.

@@ -1,54 +1,38 @@
 #!/usr/bin/python3
-"""The packaged page in headless Chromium, opened from disk (file://), driven
-through chromedriver as a user drives it: the start-up state, the typical
+"""The packaged page in each browser engine (Chromium, Firefox, WebKit:
+browsers.py), opened from disk (file://), driven through WebDriver as a user
+drives it, the same checks in each: the start-up state, the typical
 request by keyboard alone, the table of clicks and boxes that the window's form
 tests run too (window/tests/cases.tsv), the rule of the button "Skaičiuoti"
 with a mode switch, the selection on entering a field, "Viso gero", axe-core's
 audit at start and with a box open, and the layout at the window's size, on
 phones 320 and 360 CSS pixels wide with touch, and at 200 % zoom.
 
-Usage: page_test.py PAGE.html CASES.tsv AXE.js ARTIFACTS-DIR
+Usage: page_test.py PAGE.html CASES.tsv AXE.js ARTIFACTS-DIR [ENGINE...]
+(every engine when none is named; WebKit needs an X display: scripts/with-display).
 Prints one line per check; exits with 1 if any failed.
 """
 import pathlib
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-page, cases_file, axe_file, artifacts = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
-artifacts.mkdir(parents=True, exist_ok=True)
+from browsers import ENGINES, open_browser, screen
+
+page, cases_file, axe_file, pictures = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
+engines = sys.argv[5:] or ENGINES
 URL = page.as_uri()
 FIELDS = ("C", "R1", "R2", "t1", "t2")
 failures = []
 
 
 def check(what, condition, detail=""):
-    print(("ok     " if condition else "FAILED ") + what + ("" if condition else f": {detail}"))
+    print(f"{'ok    ' if condition else 'FAILED'} {engine}: {what}" + ("" if condition else f": {detail}"))
     if not condition:
-        failures.append(what)
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + tempfile.mkdtemp(prefix="ritmolis-chromium-"), "--lang=lt"):
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_script_timeout(60)
-    return driver
-
-
-def screen(driver, width, height, scale=1, phone=False):
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 5})
+        failures.append(f"{engine}: {what}")
 
 
 def load(driver):
@@ -307,22 +291,25 @@ def layout(driver, what, width, height, scale=1, phone=False, picture=None):
         driver.save_screenshot(str(artifacts / picture))
 
 
-driver = browser()
-try:
-    layout(driver, "430 × 239 (the window)", 430, 239, picture="web-start.png")
-    layout(driver, "320 wide, phone with touch", 320, 640, 2, True, picture="web-320.png")
-    layout(driver, "360 wide, phone with touch", 360, 740, 3, True)
-    layout(driver, "200 % zoom of an 800 × 600 window", 400, 300, 2)
-    screen(driver, 430, 239)
-    start_up(driver)
-    typical_request(driver)
-    mouse_pick(driver)
-    table(driver)
-    button_rule(driver)
-    select_on_entry(driver)
-    accessibility(driver)
-    ending(driver)
-finally:
-    driver.quit()
+for engine in engines:
+    artifacts = pictures / engine
+    artifacts.mkdir(parents=True, exist_ok=True)
+    driver = open_browser(engine)
+    try:
+        layout(driver, "430 × 239 (the window)", 430, 239, picture="web-start.png")
+        layout(driver, "320 wide, phone with touch", 320, 640, 2, True, picture="web-320.png")
+        layout(driver, "360 wide, phone with touch", 360, 740, 3, True)
+        layout(driver, "200 % zoom of an 800 × 600 window", 400, 300, 2)
+        screen(driver, 430, 239)
+        start_up(driver)
+        typical_request(driver)
+        mouse_pick(driver)
+        table(driver)
+        button_rule(driver)
+        select_on_entry(driver)
+        accessibility(driver)
+        ending(driver)
+    finally:
+        driver.quit()
 print(f"{len(failures)} of the checks failed" if failures else "every check passed")
 sys.exit(1 if failures else 0)
