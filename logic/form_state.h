@@ -9,11 +9,13 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace ritmolis {
 
 // The five fields, named as the controls that hold them.
 enum class Field { C, R1, R2, t1, t2 };
+inline constexpr std::array<std::string_view, 5> kFieldNames{"C", "R1", "R2", "t1", "t2"};  // in the order of Field
 
 // The values of C's drop-down list, in the order the form appends them.
 inline constexpr std::array<double, 13> kCItems{1.0, 2.2, 4.7, 10.0, 22.0, 33.0, 47.0,

@@ -69,6 +69,15 @@ fi
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 say() { echo "windows-qt: $(date +%T) $*" >&2; }
+"${sudo[@]}" mkdir -p "$cache"
+"${sudo[@]}" chown "$(id -u):$(id -g)" "$cache"
+# One build at a time: a second run waits for the first, then finds its Qt.
+exec 8>"$prefix.lock"
+flock 8
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
 started=$(date +%s)
 say "building a static Windows Qt $version into $prefix (once per machine: on 2 cores, about 30 minutes for Qt 6.4, 25 for 6.8)"
 
@@ -85,8 +94,6 @@ if ! apt-cache showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
     "${sudo[@]}" apt-get update -qq
 fi
 
-"${sudo[@]}" mkdir -p "$cache"
-"${sudo[@]}" chown "$(id -u):$(id -g)" "$cache"
 work=$cache/work-$digest
 rm -rf "$work" "$prefix"
 mkdir -p "$work"

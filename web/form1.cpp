@@ -3,13 +3,15 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 namespace ritmolis {
 namespace {
 
 using emscripten::val;
 
-// The one form of the program; the exported handlers below reach it here.
+// The one form of the program; the handlers of the page's events reach it here.
 Form1* the_form = nullptr;
 
 // The line that stands in the form's place once the program has ended.
@@ -18,13 +20,24 @@ constexpr const char* kEndedText = "Ritmolis baigė darbą. Įkelkite puslapį i
 // The page's element with the id.
 val ById(const char* id) { return val::global("document").call<val>("getElementById", val(id)); }
 
-// Calls the exported function `handler` (below) on every `type` event of `target`.
-void Listen(const val& target, const char* type, const char* handler) {
-    target.call<void>("addEventListener", val(type), val::module_property(handler));
+struct Attribute {
+    Attribute(const char* name, const char* value) : name(name), value(value) {}
+    Attribute(const char* name, const std::string& value) : name(name), value(value) {}
+    const char* name;
+    val value;
+};
+
+// A new element of the page, with its attributes.
+val Element(const char* tag, std::initializer_list<Attribute> attributes) {
+    val element = val::global("document").call<val>("createElement", val(tag));
+    for (const auto& [name, value] : attributes) element.call<void>("setAttribute", val(name), value);
+    return element;
 }
 
 }  // namespace
 
+// The page holds the form's controls (written in from the form's table when it
+// is built); the form finds them by their names.
 Form1::Form1()
     : document_(val::global("document")),
       form_(ById("Form1")),
@@ -42,24 +55,7 @@ Form1::Form1()
       focus_before_box_(val::null()),
       parked_(val::null()) {
     the_form = this;
-    // The page's events, each to its handler. A field's "input" event is any
-    // change of its text by the user: typing, pasting, dropping, undoing.
-    Listen(C, "input", "C_Change");
-    Listen(C, "blur", "C_Blur");
-    Listen(R1, "input", "R1_Change");
-    Listen(R2, "input", "R2_Change");
-    Listen(t1, "input", "t1_Change");
-    Listen(t2, "input", "t2_Change");
-    Listen(R1, "focus", "R1_GotFocus");
-    Listen(R2, "focus", "R2_GotFocus");
-    Listen(sk, "click", "sk_Click");
-    Listen(Command2, "click", "Command2_Click");
-    Listen(C, "keydown", "C_KeyDown");
-    Listen(ById("C-arrow"), "mousedown", "C_ArrowDown");
-    Listen(list_, "mousedown", "C_ListDown");
-    Listen(box_, "close", "Box_Close");
-    Listen(val::global("window"), "blur", "Window_Blur");
-    Listen(document_, "focusin", "Document_FocusIn");
+    WireEvents();
     Form_Load();
     // The form opens with the focus in C and its whole text selected, so that
     // the first keystroke replaces the prompt.
@@ -73,10 +69,7 @@ Form1::Form1()
 void Form1::Form_Load() {
     Option1_0.set("checked", true);
     for (std::size_t i = 0; i < kCItems.size(); ++i) {
-        val item = document_.call<val>("createElement", val("li"));
-        item.set("id", "C-item-" + std::to_string(i));
-        item.call<void>("setAttribute", val("role"), val("option"));
-        item.call<void>("setAttribute", val("aria-selected"), val("false"));
+        val item = Element("li", {{"id", "C-item-" + std::to_string(i)}, {"role", "option"}, {"aria-selected", "false"}});
         item.set("textContent", FormatNumber(kCItems[i]));
         list_.call<void>("append", item);
     }
@@ -129,9 +122,7 @@ void Form1::ShowMessage(const std::string& text) { ShowBox(false, text); }
 // the program has ended; nothing of the form is left to take input.
 void Form1::EndProgram() {
     val::global("window").call<void>("close");
-    val ended = document_.call<val>("createElement", val("p"));
-    ended.set("id", "ended");
-    ended.set("tabIndex", -1);
+    val ended = Element("p", {{"id", "ended"}, {"tabindex", "-1"}});
     ended.set("textContent", val::u8string(kEndedText));
     form_.call<void>("replaceWith", ended);
     ended.call<void>("focus");
@@ -236,46 +227,73 @@ void Form1::C_ListDown(val event) {
     ShowList(false);
 }
 
-}  // namespace ritmolis
-
-// The handlers as the page's events call them, by name (Listen, above).
+// The page's events, each to its handler.
 namespace {
 
-using ritmolis::Form1;
-
 template <void (Form1::*handler)()>
-void Handle(emscripten::val /*event*/) {
-    ritmolis::the_form->Run([] { (ritmolis::the_form->*handler)(); });
+void Handle(val /*event*/) {
+    the_form->Run([] { (the_form->*handler)(); });
 }
 
 // Entering a field, not the focus coming back to it with the page's window.
 template <void (Form1::*handler)()>
-void HandleEntry(emscripten::val event) {
-    if (!ritmolis::the_form->ComesBack(event)) Handle<handler>(event);
+void HandleEntry(val event) {
+    if (!the_form->ComesBack(event)) Handle<handler>(event);
 }
 
-template <void (Form1::*handler)(emscripten::val)>
-void HandleEvent(emscripten::val event) {
-    ritmolis::the_form->Run([&event] { (ritmolis::the_form->*handler)(event); });
+template <void (Form1::*handler)(val)>
+void HandleEvent(val event) {
+    the_form->Run([&event] { (the_form->*handler)(event); });
+}
+
+struct Wiring {
+    const char* target;  // the id of an element, or "window" or "document"
+    const char* type;    // of the event
+    void (*handle)(val event);
+};
+
+// Every event the page listens to, and its handler, named here once. A
+// field's "input" event is any change of its text by the user: typing,
+// pasting, dropping, undoing.
+constexpr Wiring kWiring[] = {
+    {"C", "input", Handle<&Form1::C_Change>},
+    {"C", "blur", Handle<&Form1::C_Blur>},
+    {"R1", "input", Handle<&Form1::R1_Change>},
+    {"R2", "input", Handle<&Form1::R2_Change>},
+    {"t1", "input", Handle<&Form1::t1_Change>},
+    {"t2", "input", Handle<&Form1::t2_Change>},
+    {"R1", "focus", HandleEntry<&Form1::R1_GotFocus>},
+    {"R2", "focus", HandleEntry<&Form1::R2_GotFocus>},
+    {"sk", "click", Handle<&Form1::sk_Click>},
+    {"Command2", "click", Handle<&Form1::Command2_Click>},
+    {"C", "keydown", HandleEvent<&Form1::C_KeyDown>},
+    {"C-arrow", "mousedown", HandleEvent<&Form1::C_ArrowDown>},
+    {"C-list", "mousedown", HandleEvent<&Form1::C_ListDown>},
+    {"box", "close", Handle<&Form1::Box_Close>},
+    {"window", "blur", HandleEvent<&Form1::Window_Blur>},
+    {"document", "focusin", Handle<&Form1::Document_FocusIn>},
+};
+
+// The one function the page's listeners call: the handler of line `wiring` of the list.
+void Dispatch(std::size_t wiring, val event) {
+    if (wiring < std::size(kWiring)) kWiring[wiring].handle(std::move(event));
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(form1) {
-    emscripten::function("C_Change", &Handle<&Form1::C_Change>);
-    emscripten::function("C_Blur", &Handle<&Form1::C_Blur>);
-    emscripten::function("R1_Change", &Handle<&Form1::R1_Change>);
-    emscripten::function("R2_Change", &Handle<&Form1::R2_Change>);
-    emscripten::function("t1_Change", &Handle<&Form1::t1_Change>);
-    emscripten::function("t2_Change", &Handle<&Form1::t2_Change>);
-    emscripten::function("R1_GotFocus", &HandleEntry<&Form1::R1_GotFocus>);
-    emscripten::function("R2_GotFocus", &HandleEntry<&Form1::R2_GotFocus>);
-    emscripten::function("sk_Click", &Handle<&Form1::sk_Click>);
-    emscripten::function("Command2_Click", &Handle<&Form1::Command2_Click>);
-    emscripten::function("C_KeyDown", &HandleEvent<&Form1::C_KeyDown>);
-    emscripten::function("C_ArrowDown", &HandleEvent<&Form1::C_ArrowDown>);
-    emscripten::function("C_ListDown", &HandleEvent<&Form1::C_ListDown>);
-    emscripten::function("Box_Close", &Handle<&Form1::Box_Close>);
-    emscripten::function("Window_Blur", &HandleEvent<&Form1::Window_Blur>);
-    emscripten::function("Document_FocusIn", &Handle<&Form1::Document_FocusIn>);
+// Each listener is Dispatch bound to its line of the list (bind makes a
+// function without compiling any code, which the page's policy forbids).
+void Form1::WireEvents() {
+    const val dispatch = val::module_property("Dispatch");
+    for (std::size_t i = 0; i < std::size(kWiring); ++i) {
+        const std::string_view target = kWiring[i].target;
+        const val element = target == "window"     ? val::global("window")
+                            : target == "document" ? document_
+                                                   : ById(kWiring[i].target);
+        element.call<void>("addEventListener", val(kWiring[i].type), dispatch.call<val>("bind", val::null(), i));
+    }
 }
+
+}  // namespace ritmolis
+
+EMSCRIPTEN_BINDINGS(form1) { emscripten::function("Dispatch", &ritmolis::Dispatch); }

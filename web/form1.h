@@ -1,11 +1,14 @@
-// The program's one form, Form1, over the controls of the page (page.html):
-// the form state the calculator works on, and the wiring of the page's events
-// to the calculator, as in the desktop window. Each event handler is a line or
-// two that calls the logic; the form itself computes nothing.
+// The program's one form, Form1, over the controls of the page (page.html,
+// where they are written from the form's table, logic/form_controls.h, when
+// the page is built): the form state the calculator works on, and the wiring
+// of the page's events to the calculator, as in the desktop window. Each event
+// handler is a line or two that calls the logic; the form itself computes
+// nothing.
 //
 // The page is reached through emscripten's val; the events come to the
-// handlers through functions that the module exports under the handlers'
-// names (form1.cpp), so that the page needs no script of its own.
+// handlers through one function that the module exports (form1.cpp, from the
+// list that names each event's handler once), so that the page needs no script
+// of its own.
 //
 // Errors that escape a handler are caught in one place (Run) and shown in a
 // box; no exception ever reaches the browser.
@@ -68,6 +71,7 @@ public:
     void Run(Handler handler);
 
 private:
+    void WireEvents();
     void Form_Load();
     void ShowBox(bool error, const std::string& text);
     void SelectAll(const emscripten::val& field);

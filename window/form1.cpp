@@ -14,10 +14,13 @@
 #include <exception>
 #include <utility>
 
+#include "logic/form_controls.h"
 #include "window/combo_box_accessible.h"
 
 namespace ritmolis {
 namespace {
+
+QString Utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The window is drawn in twips; Qt's device-independent pixels are twips ÷ 15
 // (one pixel at 96 dots per inch), and Qt scales them for high-density screens.
@@ -33,14 +36,32 @@ QFont Arial(double points, QFont::Weight weight) {
     return font;
 }
 
-template <class Control>
-Control* Make(QWidget* form, const char* name, const char* caption, QRect geometry, const QFont& font) {
-    auto* control = new Control(form);
-    control->setObjectName(QString::fromUtf8(name));
-    if constexpr (requires { control->setText(QString()); }) control->setText(QString::fromUtf8(caption));
-    control->setGeometry(geometry);
-    control->setFont(font);
-    return control;
+// A new widget of the control's kind on the form, named, captioned, placed and
+// in its font as the table gives it.
+QWidget* NewControl(QWidget* form, const Control& control) {
+    const QString caption = Utf8(control.caption);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::Label: widget = new QLabel(caption, form); break;
+    case ControlKind::TextBox: widget = new QLineEdit(caption, form); break;
+    case ControlKind::CommandButton: widget = new QPushButton(caption, form); break;
+    case ControlKind::OptionButton: widget = new QRadioButton(caption, form); break;
+    case ControlKind::ComboBox: {
+        // Editable: it takes any typed text, and its list holds only the items
+        // put there, never what is typed; no completion from the list either.
+        auto* combo = new QComboBox(form);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        combo->setEditText(caption);
+        widget = combo;
+        break;
+    }
+    }
+    widget->setObjectName(Utf8(control.name));
+    widget->setGeometry(Twips(control.left, control.top, control.width, control.height));
+    widget->setFont(Arial(control.font.points, control.font.bold ? QFont::Bold : QFont::Normal));
+    return widget;
 }
 
 // Entering or leaving a field means moving between the window's controls, not
@@ -57,9 +78,9 @@ bool MovesBetweenControls(const QEvent* event) {
 Form1::Form1(std::function<void()> end_program)
     : end_program_(end_program ? std::move(end_program) : [] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("555 astable"));
+    setWindowTitle(Utf8(kFormCaption));
     setWindowIcon(QIcon(QStringLiteral(":/ritmolis.png")));
-    setFixedSize(Twips(0, 0, 6450, 3585).size());
+    setFixedSize(Twips(0, 0, kFormWidth, kFormHeight).size());
     move(QApplication::primaryScreen()->availableGeometry().center() - rect().center());
     NameComboBoxesByLabel();
     CreateControls();
@@ -70,38 +91,30 @@ Form1::Form1(std::function<void()> end_program)
     C->lineEdit()->selectAll();
 }
 
+template <class Widget>
+Widget* Form1::Find(std::string_view name) const {
+    return findChild<Widget*>(Utf8(name), Qt::FindDirectChildrenOnly);
+}
+
 void Form1::CreateControls() {
-    const QFont regular = Arial(9.75, QFont::Normal);
-    const QFont bold = Arial(9.75, QFont::Bold);
-    // In tab order.
-    Label1 = Make<QLabel>(this, "Label1", "R1", Twips(3000, 885, 255, 255), bold);
-    C = Make<QComboBox>(this, "C", "", Twips(720, 840, 1935, 360), regular);
-    R1 = Make<QLineEdit>(this, "R1", "", Twips(3360, 840, 1100, 375), regular);
-    R2 = Make<QLineEdit>(this, "R2", "", Twips(5040, 840, 1100, 375), regular);
-    sk = Make<QPushButton>(this, "sk", "Skaičiuoti", Twips(720, 1560, 1935, 735), Arial(11.25, QFont::Bold));
-    t1 = Make<QLineEdit>(this, "t1", "", Twips(3360, 1800, 1100, 375), regular);
-    t2 = Make<QLineEdit>(this, "t2", "", Twips(5040, 1800, 1100, 375), regular);
-    Command2 = Make<QPushButton>(this, "Command2", "Viso gero", Twips(600, 2640, 5535, 495), bold);
-    Option1[0] = Make<QRadioButton>(this, "Option1(0)", "sužinoti T", Twips(840, 240, 1215, 375), bold);
-    Option1[1] = Make<QRadioButton>(this, "Option1(1)", "sužinoti R1 ir R2", Twips(2640, 240, 1935, 375), bold);
-    Label3 = Make<QLabel>(this, "Label3", "R2", Twips(4740, 885, 255, 255), bold);
-    Label4 = Make<QLabel>(this, "Label4", "C", Twips(420, 885, 255, 255), bold);
-    Label5 = Make<QLabel>(this, "Label5", "t1", Twips(3000, 1850, 255, 255), bold);
-    Label6 = Make<QLabel>(this, "Label6", "t2", Twips(4740, 1850, 255, 255), bold);
-
-    // C takes any typed text; its list holds only the values Form_Load puts there.
-    C->setEditable(true);
-    C->setInsertPolicy(QComboBox::NoInsert);
-    C->setCompleter(nullptr);
-    C->setEditText(QStringLiteral("pasirink C talpą"));
-
-    const std::array<QWidget*, 9> tab_order{C, R1, R2, sk, t1, t2, Command2, Option1[0], Option1[1]};
-    for (std::size_t i = 1; i < tab_order.size(); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
-    Label1->setBuddy(R1);
-    Label3->setBuddy(R2);
-    Label4->setBuddy(C);
-    Label5->setBuddy(t1);
-    Label6->setBuddy(t2);
+    QWidget* previous = nullptr;  // in tab order, the last control that takes the focus
+    for (const Control& control : kControls) {
+        QWidget* widget = NewControl(this, control);
+        if (!TakesFocus(control)) continue;
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (const Control& control : kControls) {
+        if (!control.buddy.empty()) Find<QLabel>(control.name)->setBuddy(Find<QWidget>(control.buddy));
+    }
+    C = Find<QComboBox>("C");
+    R1 = Find<QLineEdit>("R1");
+    R2 = Find<QLineEdit>("R2");
+    sk = Find<QPushButton>("sk");
+    t1 = Find<QLineEdit>("t1");
+    t2 = Find<QLineEdit>("t2");
+    Command2 = Find<QPushButton>("Command2");
+    Option1 = {Find<QRadioButton>("Option1(0)"), Find<QRadioButton>("Option1(1)")};
 }
 
 void Form1::WireEvents() {

@@ -10,11 +10,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string_view>
 
 #include "logic/form_state.h"
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The controls of the form's table (logic/form_controls.h), in tab order.
     void CreateControls();
     void WireEvents();
 
@@ -65,9 +66,11 @@ private:
     void ShowBox(int icon, const std::string& text);
 
     QLineEdit* Edit(Field field) const;
+    // The form's control of that name.
+    template <class Widget>
+    Widget* Find(std::string_view name) const;
 
     std::function<void()> end_program_;
-    QLabel* Label1 = nullptr;
     QComboBox* C = nullptr;
     QLineEdit* R1 = nullptr;
     QLineEdit* R2 = nullptr;
@@ -76,10 +79,6 @@ private:
     QLineEdit* t2 = nullptr;
     QPushButton* Command2 = nullptr;
     std::array<QRadioButton*, 2> Option1{};
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
     // The field whose entry by a mouse press has just selected its text: that
     // press must not put the caret down and undo the selection.
     QLineEdit* entered_by_press_ = nullptr;

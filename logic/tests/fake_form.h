@@ -20,14 +20,9 @@ public:
     bool sk = false;
     std::vector<std::string> log;
 
-    static const char* Name(Field field) {
-        static constexpr std::array<const char*, 5> kNames{"C", "R1", "R2", "t1", "t2"};
-        return kNames.at(static_cast<std::size_t>(field));
-    }
-
     [[nodiscard]] std::string Text(Field field) const override { return fields.at(Index(field)); }
     void SetText(Field field, const std::string& text) override {
-        log.push_back(std::string(Name(field)) + "=" + text);
+        log.push_back(std::string(kFieldNames.at(Index(field))) + "=" + text);
         if (std::exchange(fields.at(Index(field)), text) != text) CheckInputs(*this);
     }
     [[nodiscard]] bool Option1Selected(int index) const override { return (index == 0) == find_t; }

@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """The packaged page in each browser engine (Chromium, Firefox, WebKit:
 browsers.py), opened from disk (file://), driven through WebDriver as a user
-drives it, the same checks in each: the start-up state, the typical
-request by keyboard alone, the table of clicks and boxes that the window's form
-tests run too (window/tests/cases.tsv), the rule of the button "Skaičiuoti"
-with a mode switch, the selection on entering a field, "Viso gero", axe-core's
-audit at start and with a box open, and the layout at the window's size, on
-phones 320 and 360 CSS pixels wide with touch, and at 200 % zoom.
+drives it, the same checks in each: the start-up state, the typical request by
+keyboard alone, the tables that the window's form tests run too (of clicks and
+their boxes, window/tests/cases.tsv, and of entering a field and typing into
+it, entries.tsv), the rule of the button "Skaičiuoti" with a mode switch, the
+focus coming back with the page's window, "Viso gero", axe-core's audit at
+start and with a box open, and the layout at the window's size, on phones 320
+and 360 CSS pixels wide with touch, and at 200 % zoom.
 
-Usage: page_test.py PAGE.html CASES.tsv AXE.js ARTIFACTS-DIR [ENGINE...]
+Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR [ENGINE...]
 (every engine when none is named; WebKit needs an X display: scripts/with-display).
 Prints one line per check; exits with 1 if any failed.
 """
@@ -22,8 +23,8 @@ from selenium.webdriver.common.keys import Keys
 
 from browsers import ENGINES, open_browser, screen
 
-page, cases_file, axe_file, pictures = (pathlib.Path(a).resolve() for a in sys.argv[1:5])
-engines = sys.argv[5:] or ENGINES
+page, cases_file, entries_file, axe_file, pictures = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
+engines = sys.argv[6:] or ENGINES
 URL = page.as_uri()
 FIELDS = ("C", "R1", "R2", "t1", "t2")
 failures = []
@@ -110,8 +111,6 @@ def start_up(driver):
     check("start: the 13 items of C", state["items"] == "1 2.2 4.7 10 22 33 47 100 220 330 470 1000 1500", state)
     check("start: Arial, then Liberation Sans and Arimo; fields ask for a decimal keyboard",
           state["font"].startswith('Arial, "Liberation Sans", Arimo') and state["decimal"], state)
-    keys(driver, "4")
-    check("the first keystroke replaces C's prompt", texts(driver)[0] == "4", texts(driver))
 
 
 def typical_request(driver):
@@ -149,10 +148,17 @@ def mouse_pick(driver):
           opened and state == ("4.7", True, "C"), state)
 
 
+def rows(table, columns):
+    """The lines of a table of cases shared with the window's form tests, each split into its cells."""
+    lines = [line.split("\t") for line in table.read_text(encoding="utf-8").splitlines() if not line.startswith("#")]
+    if not lines or any(len(cells) != columns for cells in lines):
+        sys.exit(f"{table}: no lines, or lines of other than {columns} cells")
+    return lines
+
+
 def table(driver):
     """Each line of the shared table: fill, choose the mode, click, read the box, close it, read the fields."""
-    lines = [line.split("\t") for line in cases_file.read_text(encoding="utf-8").splitlines()
-             if line and not line.startswith("#")]
+    lines = rows(cases_file, 13)
     load(driver)
     for number, cell in enumerate(lines):
         mode, fields, kind, text, after = cell[0], cell[1:6], cell[6], cell[7], cell[8:13]
@@ -205,21 +211,37 @@ def button_rule(driver):
           texts(driver) == ["1000", "1.443", "1.443", "2", "1"], texts(driver))
 
 
-def select_on_entry(driver):
+def entries(driver):
+    """Each line of the table of entering a field and typing into it that the window's form tests run too
+    (window/tests/entries.tsv), on a page just opened."""
+    for cell in rows(entries_file, 6):
+        name, enter, holds, selected, typed, after = cell
+        load(driver)
+        if enter != "start":
+            js(driver, "const f = document.getElementById(arguments[0]); f.value = arguments[1];"
+                       "f.dispatchEvent(new InputEvent('input'));", name, holds)
+        if enter in ("tab", "backtab"):
+            js(driver, """const all = [...document.querySelectorAll('#Form1 input:not([type=radio]), #Form1 button')];
+                all[all.indexOf(document.getElementById(arguments[0])) + arguments[1]].focus();""",
+               name, -1 if enter == "tab" else 1)
+            keys(driver, Keys.TAB) if enter == "tab" else back_tab(driver)
+        elif enter != "start":
+            js(driver, "document.getElementById('Command2').focus()")
+            for _ in range(2 if enter == "click again" else 1):
+                driver.find_element(By.ID, name).click()
+        state = js(driver, "const e = document.activeElement; return [e.id, e.value.substring(e.selectionStart, e.selectionEnd)]")
+        if typed:
+            keys(driver, typed)
+        value = js(driver, "return document.getElementById(arguments[0]).value", name)
+        check(f"enter {name} by {enter} holding {holds!r}: {selected!r} selected; typing {typed!r} leaves {after!r}",
+              state == [name, selected] and value == after, (state, value))
+
+
+def comes_back(driver):
+    """The focus coming back to R2 with the page's window is not entering it: its caret stays."""
     load(driver)
-    keys(driver, Keys.TAB, "47", Keys.TAB, "47")
-    back_tab(driver, 2)
-    keys(driver, Keys.TAB)
-    selection = js(driver, "const e = document.activeElement; return [e.id, e.selectionStart, e.selectionEnd]")
-    keys(driver, "5")
-    check("Tab into R1 holding 47 selects it; typing 5 leaves 5", selection == ["R1", 0, 2] and texts(driver)[1] == "5",
-          (selection, texts(driver)))
-    driver.find_element(By.ID, "t1").click()
     driver.find_element(By.ID, "R2").click()
-    selection = js(driver, "const e = document.activeElement; return [e.id, e.selectionStart, e.selectionEnd]")
-    check("a click into R2 holding 47 selects it", selection == ["R2", 0, 2], selection)
-    # The events of another window taking the focus and giving it back to R2.
-    keys(driver, Keys.END)
+    keys(driver, "47", Keys.END)
     selection = js(driver, """const R2 = document.getElementById('R2');
         window.dispatchEvent(new FocusEvent('blur'));
         R2.dispatchEvent(new FocusEvent('focus'));
@@ -306,7 +328,8 @@ for engine in engines:
         mouse_pick(driver)
         table(driver)
         button_rule(driver)
-        select_on_entry(driver)
+        entries(driver)
+        comes_back(driver)
         accessibility(driver)
         ending(driver)
     finally:

@@ -11,9 +11,9 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <functional>
 #include <memory>
 
+#include "logic/form_controls.h"
 #include "window/form1.h"
 #include "window/tests/form_driver.h"
 
@@ -40,6 +40,20 @@ int TextRoom(QWidget* control) {
     return control->contentsRect().width();
 }
 
+// The lines of a table of cases shared with the page's tests (tab-separated,
+// lines starting with # left out), each split into its `columns` cells.
+QList<QStringList> Rows(const char* resource, qsizetype columns) {
+    QFile table(QString::fromUtf8(resource));
+    if (!table.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("no table %s", resource);
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(table.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith('#')) continue;
+        rows << line.split('\t');
+        if (rows.last().size() != columns) qFatal("%s: %s: not %lld cells", resource, qPrintable(line), columns);
+    }
+    return rows;
+}
+
 }  // namespace
 
 class Form1Test : public QObject {
@@ -51,6 +65,21 @@ class Form1Test : public QObject {
     template <class Control = QWidget>
     Control* Get(const char* name) { return Find<Control>(*form_, name); }
 
+    void OpenAgain() {
+        form_ = std::make_unique<Form1>([this] { ++ends_; });
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    // The control `step` places after the named one in tab order, among those that take the focus.
+    QWidget* Neighbour(const QString& name, int step) {
+        QList<QWidget*> order;
+        for (const Control& control : kControls) {
+            if (TakesFocus(control)) order << Get(QByteArray(control.name.data(), control.name.size()));
+        }
+        return order.at(order.indexOf(Get(qPrintable(name))) + step);
+    }
+
     void Fill(bool find_t, const QStringList& fields) {
         const Field order[] = {Field::C, Field::R1, Field::R2, Field::t1, Field::t2};
         for (int i = 0; i < 5; ++i) form_->SetText(order[i], fields[i].toStdString());
@@ -61,9 +90,7 @@ private slots:
     void initTestCase() { QuietOffscreenWarnings(); }
     void init() {
         ends_ = 0;
-        form_ = std::make_unique<Form1>([this] { ++ends_; });
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        OpenAgain();
     }
     void cleanup() { form_.reset(); }
 
@@ -204,13 +231,10 @@ private slots:
     // The message, the faults and clicks that show no box, from the table the
     // page's tests share (cases.tsv): a box over the window, then the program goes on.
     void boxes() {
-        QFile table(QStringLiteral(":/cases.tsv"));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        int rows = 0;
-        for (const QString& line : QString::fromUtf8(table.readAll()).split('\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith('#')) continue;
-            const QStringList cell = line.split('\t');  // mode, 5 fields, box, text, 5 fields after
-            QCOMPARE(cell.size(), 13);
+        const QList<QStringList> rows = Rows(":/cases.tsv", 13);  // mode, 5 fields, box, text, 5 fields after
+        QVERIFY(!rows.isEmpty());
+        for (const QStringList& cell : rows) {
+            const QString line = cell.join('\t');
             Fill(cell[0] == "0", cell.mid(1, 5));
             form_->SetSkEnabled(true);  // as a mode change may leave it
             const auto box = ClickAndCloseBox(Get("sk"));
@@ -224,49 +248,40 @@ private slots:
             QCOMPARE(FieldTexts(*form_), cell.mid(8, 5));
             QVERIFY(form_->isVisible());
             QCOMPARE(ends_, 0);
-            ++rows;
         }
-        QVERIFY(rows > 0);
     }
 
-    // R1 and R2 select their text on entry, by Tab or by a click, so typing
-    // replaces it; so does C when the window opens and when Tab enters it either
-    // way; t1 does not on a click; a click in a field already entered, or in C,
-    // puts the caret down.
-    void selectOnEntry() {
-        for (const Field field : {Field::R1, Field::R2, Field::t1}) form_->SetText(field, "47");
-        const auto click = [](QLineEdit* edit) { QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(8, 12)); };
-        const auto tab_from = [this](const char* from, Qt::Key key) {
-            return [this, from, key](QLineEdit*) {
-                Get(from)->setFocus();
-                QTest::keyClick(Get(from), key);
-            };
-        };
-        const struct {
-            const char* field;
-            std::function<void(QLineEdit*)> enter;
-            const char* selected;
-        } cases[] = {{"C", [](QLineEdit*) {}, "pasirink C talpą"},  // as the window opens
-                     {"R1", tab_from("C", Qt::Key_Tab), "47"},
-                     {"C", tab_from("R1", Qt::Key_Backtab), "47"},
-                     {"C", tab_from("Option1(0)", Qt::Key_Tab), "47"},
-                     {"R2", click, "47"},
-                     {"R2", click, ""},
-                     {"t1", click, ""},
-                     {"C", click, ""}};
-        for (const auto& c : cases) {
-            QWidget* control = Get(c.field);
+    // Entering a field and typing into it, on a window just opened, from the
+    // table the page's tests share (entries.tsv): R1 and R2 select their text
+    // on entry, so typing replaces it; C's prompt is selected as the window
+    // opens; nothing is completed from C's list.
+    void entries() {
+        const QList<QStringList> rows = Rows(":/entries.tsv", 6);  // field, enter, holds, selected, type, after
+        QVERIFY(!rows.isEmpty());
+        for (const QStringList& cell : rows) {
+            const QString& name = cell[0];
+            const QString& enter = cell[1];
+            const QString where = cell.join(' ');
+            OpenAgain();
+            QWidget* control = Get(qPrintable(name));
             auto* combo = qobject_cast<QComboBox*>(control);
             QLineEdit* field = combo ? combo->lineEdit() : static_cast<QLineEdit*>(control);
-            c.enter(field);
-            QCOMPARE(QApplication::focusWidget(), control);
-            QCOMPARE(field->selectedText(), c.selected);
-            if (*c.selected) {
-                QTest::keyClicks(control, "5");
-                QCOMPARE(field->text(), "5");
-                field->setText("47");
-                field->selectAll();
+            if (enter != "start") field->setText(cell[2]);
+            QVERIFY2(field->text() == cell[2], qPrintable(where));
+            if (enter == "tab" || enter == "backtab") {
+                QWidget* from = Neighbour(name, enter == "tab" ? -1 : 1);
+                from->setFocus();
+                QTest::keyClick(from, enter == "tab" ? Qt::Key_Tab : Qt::Key_Backtab);
+            } else if (enter != "start") {
+                Get("Command2")->setFocus();
+                for (int clicks = enter == "click again" ? 2 : 1; clicks > 0; --clicks) {
+                    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(8, 12));
+                }
             }
+            QVERIFY2(QApplication::focusWidget() == control, qPrintable(where));
+            QVERIFY2(field->selectedText() == cell[3], qPrintable(where + ": selected " + field->selectedText()));
+            QTest::keyClicks(control, cell[4]);
+            QVERIFY2(field->text() == cell[5], qPrintable(where + ": then " + field->text()));
         }
     }
 

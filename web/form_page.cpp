@@ -1,0 +1,123 @@
+// Writes the page's form into the page, from the form's table
+// (logic/form_controls.h), when the page is built: reads page.html on standard
+// input and writes it on standard output with its marks filled in:
+//   {{{ FORM CAPTION }}}          the window's caption, wherever it stands;
+//   /* {{{ CONTROLS STYLE }}} */  the place, size, font and narrow-screen row
+//                                 of each control, as custom properties;
+//   <!-- {{{ CONTROLS }}} -->     the controls' elements, in tab order.
+// The page thus holds its controls before any code runs; form1.cpp finds them
+// by their names. Run by node, with the module built for it (web/CMakeLists.txt).
+#include <algorithm>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "logic/form_controls.h"
+#include "logic/form_state.h"
+
+namespace ritmolis {
+namespace {
+
+// The text with the characters that markup gives a meaning escaped.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// The control's row in the one column of narrow screens: the controls that take
+// the focus stand in tab order, each label in its field's row.
+int Row(const Control& control) {
+    const std::string_view name = control.buddy.empty() ? control.name : control.buddy;
+    const auto* at = std::find_if(kControls.begin(), kControls.end(), [name](const Control& c) { return c.name == name; });
+    return 1 + static_cast<int>(std::count_if(kControls.begin(), at, TakesFocus));
+}
+
+// The style rules, one for each control by its place among the form's elements.
+std::string Style() {
+    std::ostringstream out;
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Control& c = kControls[i];
+        out << "#Form1 > :nth-child(" << i + 1 << ") { --left: " << c.left << "; --top: " << c.top
+            << "; --width: " << c.width << "; --height: " << c.height << "; --points: " << FormatNumber(c.font.points)
+            << "; --weight: " << (c.font.bold ? 700 : 400) << "; --row: " << Row(c) << "; }\n";
+    }
+    return out.str();
+}
+
+// The fields ask phones for a numeric keyboard; nothing in them is completed or spelt.
+constexpr std::string_view kFieldAttributes = R"(inputmode="decimal" autocomplete="off" spellcheck="false")";
+
+std::string Markup() {
+    std::ostringstream out;
+    for (const Control& c : kControls) {
+        const std::string id = Escaped(c.name);
+        const std::string caption = Escaped(c.caption);
+        switch (c.kind) {
+        case ControlKind::Label:
+            out << "<label id=\"" << id << "\" class=\"control\" for=\"" << Escaped(c.buddy) << "\">" << caption << "</label>";
+            break;
+        case ControlKind::TextBox:
+            out << "<input id=\"" << id << "\" class=\"control field\" " << kFieldAttributes << " value=\"" << caption << "\">";
+            break;
+        case ControlKind::CommandButton:
+            out << "<button id=\"" << id << "\" class=\"control\" type=\"button\">" << caption << "</button>";
+            break;
+        case ControlKind::OptionButton: {
+            // The buttons of one option array share its name: Option1(0), Option1(1).
+            const std::string group = Escaped(c.name.substr(0, c.name.find('(')));
+            out << "<span class=\"control option\"><input type=\"radio\" name=\"" << group << "\" id=\"" << id
+                << "\"><label for=\"" << id << "\">" << caption << "</label></span>";
+            break;
+        }
+        case ControlKind::ComboBox: {
+            // A text field with an arrow and a list of its own, which form1.cpp opens and closes;
+            // the list is named by the label that names the field.
+            const auto* label = std::find_if(kControls.begin(), kControls.end(),
+                                             [&c](const Control& l) { return l.buddy == c.name; });
+            out << "<div class=\"control combo\"><input id=\"" << id << "\" role=\"combobox\" aria-expanded=\"false\" "
+                << "aria-controls=\"" << id << "-list\" aria-autocomplete=\"none\" " << kFieldAttributes << " value=\""
+                << caption << "\"><span class=\"arrow\" id=\"" << id << "-arrow\" aria-hidden=\"true\"></span>\n"
+                << "<ul id=\"" << id << "-list\" role=\"listbox\" aria-label=\""
+                << Escaped(label == kControls.end() ? c.name : label->caption) << "\" hidden></ul>\n</div>";
+            break;
+        }
+        }
+        out << '\n';
+    }
+    return out.str();
+}
+
+// Replaces the mark wherever it stands in the page; false if it stands nowhere.
+bool Fill(std::string& page, std::string_view mark, const std::string& text) {
+    bool found = false;
+    for (auto at = page.find(mark); at != std::string::npos; at = page.find(mark, at + text.size())) {
+        page.replace(at, mark.size(), text);
+        found = true;
+    }
+    return found;
+}
+
+}  // namespace
+}  // namespace ritmolis
+
+int main() {
+    std::string page(std::istreambuf_iterator<char>(std::cin), {});
+    if (!ritmolis::Fill(page, "{{{ FORM CAPTION }}}", ritmolis::Escaped(ritmolis::kFormCaption)) ||
+        !ritmolis::Fill(page, "/* {{{ CONTROLS STYLE }}} */\n", ritmolis::Style()) ||
+        !ritmolis::Fill(page, "<!-- {{{ CONTROLS }}} -->\n", ritmolis::Markup())) {
+        std::cerr << "form_page: the page lacks a mark for the caption, the controls or their style\n";
+        return 1;
+    }
+    std::cout << page;
+}
