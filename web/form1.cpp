@@ -53,7 +53,8 @@ Form1::Form1()
       list_(ById("C-list")),
       box_(ById("box")),
       focus_before_box_(val::null()),
-      parked_(val::null()) {
+      parked_(val::null()),
+      selected_on_entry_(val::null()) {
     the_form = this;
     WireEvents();
     Form_Load();
@@ -149,6 +150,12 @@ void Form1::Window_Blur(val event) {
 
 void Form1::SelectAll(const val& field) {
     field.call<void>("setSelectionRange", 0, field["value"]["length"]);
+    selected_on_entry_ = field;
+}
+
+void Form1::Document_MouseUp(val event) {
+    if (selected_on_entry_.strictlyEquals(event["target"])) event.call<void>("preventDefault");
+    selected_on_entry_ = val::null();
 }
 
 int Form1::ItemCount() const { return list_["children"]["length"].as<int>(); }
@@ -272,6 +279,8 @@ constexpr Wiring kWiring[] = {
     {"box", "close", Handle<&Form1::Box_Close>},
     {"window", "blur", HandleEvent<&Form1::Window_Blur>},
     {"document", "focusin", Handle<&Form1::Document_FocusIn>},
+    {"document", "mousedown", Handle<&Form1::Document_MouseDown>},
+    {"document", "mouseup", HandleEvent<&Form1::Document_MouseUp>},
 };
 
 // The one function the page's listeners call: the handler of line `wiring` of the list.

@@ -64,6 +64,10 @@ public:
     // keeps its place; the focus coming back to it is not entering it.
     void Window_Blur(emscripten::val event);
     void Document_FocusIn() { parked_ = emscripten::val::null(); }
+    // A field entered by a press of the mouse keeps the selection its entry
+    // made when the button comes up (WebKit would put the caret there).
+    void Document_MouseDown() { selected_on_entry_ = emscripten::val::null(); }
+    void Document_MouseUp(emscripten::val event);
     [[nodiscard]] bool ComesBack(const emscripten::val& event) const { return parked_.strictlyEquals(event["target"]); }
 
     // Runs a handler; an error it raises is shown in a box, and the program goes on.
@@ -97,6 +101,7 @@ private:
     emscripten::val box_;
     emscripten::val focus_before_box_;
     emscripten::val parked_;
+    emscripten::val selected_on_entry_;
     int chosen_ = -1;
 };
 
