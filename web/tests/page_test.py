@@ -13,8 +13,13 @@ Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR [ENGINE
 (every engine when none is named; WebKit needs an X display: scripts/with-display).
 Prints one line per check; exits with 1 if any failed.
 """
+import functools
+import http.server
 import pathlib
+import shutil
 import sys
+import tempfile
+import threading
 import time
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -292,6 +297,71 @@ def accessibility(driver):
     check("axe-core with the error box open: no violation", box(driver) is not None and violations == [], violations)
 
 
+class Host(http.server.SimpleHTTPRequestHandler):
+    """A static web host that keeps nothing in the browser's cache: what works
+    without it works through the service worker."""
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, *_):
+        pass
+
+
+def installed(driver):
+    """The folder for a web host (beside the page: ritmolis-VERSION-web/),
+    copied and served on 127.0.0.1: installable, its worker in control, a new
+    version taking the old one's place, and working with the server stopped.
+    From file://, the page offers no app."""
+    global URL, engine
+    load(driver)
+    offered = js(driver, "return document.querySelectorAll('link[rel=manifest]').length")
+    check("from file://: no manifest, no service worker", offered == 0, offered)
+    if driver.engine != "chromium":
+        return  # the installability check is Chromium's
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="ritmolis-host-"))
+    shutil.copytree(page.with_name(page.stem + "-web"), folder, dirs_exist_ok=True)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Host, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    URL, file_url = f"http://127.0.0.1:{server.server_address[1]}/", URL
+    try:
+        load(driver)
+        worker = driver.execute_async_script("""const done = arguments[0];
+            navigator.serviceWorker.ready.then(r => done(r.active.scriptURL), e => done(String(e)));""")
+        errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
+        check("served: installable, its manifest read without errors",
+              errors == [] and manifest["url"] == URL + "manifest.webmanifest" and not manifest["errors"],
+              (errors, manifest))
+        load(driver)
+        controller = js(driver, "return navigator.serviceWorker.controller?.scriptURL")
+        check("served: the service worker controls the page once it is reloaded",
+              worker == URL + "sw.js" and controller == worker, (worker, controller))
+        # A new version published: another page, so another store in the worker.
+        with open(folder / "index.html", "a", encoding="utf-8") as index:
+            index.write("<!-- the next version -->\n")
+        sw = folder / "sw.js"
+        sw.write_text(sw.read_text(encoding="utf-8").replace('"ritmolis-', '"ritmolis-next-', 1), encoding="utf-8")
+        stores = driver.execute_async_script("""const done = arguments[0], until = Date.now() + 20000;
+            navigator.serviceWorker.getRegistration().then(r => r.update()).then(function wait() {
+                caches.keys().then(k => k.length == 1 && k[0].startsWith('ritmolis-next-') || Date.now() > until ?
+                                        done(k) : setTimeout(wait, 50)); });""")
+        load(driver)
+        shown = js(driver, "return document.lastChild.data")
+        check("served: a new version replaces the kept page and its store", len(stores) == 1 and
+              stores[0].startswith("ritmolis-next-") and shown == " the next version ", (stores, shown))
+        server.shutdown()
+        server.server_close()
+        engine += ", installed, offline"
+        typical_request(driver)  # the page loaded again, from the worker alone
+    finally:
+        server.shutdown()
+        server.server_close()
+        shutil.rmtree(folder)
+        engine = driver.engine
+        URL = file_url
+
+
 def layout(driver, what, width, height, scale=1, phone=False, picture=None):
     screen(driver, width, height, scale, phone)
     load(driver)
@@ -335,6 +405,7 @@ for engine in engines:
         entries(driver)
         comes_back(driver)
         accessibility(driver)
+        installed(driver)
         ending(driver)
     finally:
         driver.quit()
