@@ -39,7 +39,8 @@ def open_browser(engine, language="lt", zoom=1):
                          "--disable-component-update", "--disable-sync", "--no-first-run",
                          "--user-data-dir=" + profile, "--lang=" + language):
             options.add_argument(argument)
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+        # The DevTools events (the network's among them) and the console.
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         driver = webdriver.Chrome(service=ChromeService("/usr/bin/chromedriver"), options=options)
     elif engine == "firefox":
         driver = WebDriver(command_executor=FirefoxBidi(profile, language), options=webdriver.FirefoxOptions())

@@ -15,6 +15,7 @@ Prints one line per check; exits with 1 if any failed.
 """
 import functools
 import http.server
+import json
 import pathlib
 import shutil
 import sys
@@ -297,6 +298,58 @@ def accessibility(driver):
     check("axe-core with the error box open: no violation", box(driver) is not None and violations == [], violations)
 
 
+MARKUP = "<img src=x onerror=alert(1)>"
+
+
+def fill(driver, name, text):
+    """Clicks into the field, selects all it holds and types the text."""
+    driver.find_element(By.ID, name).click()
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).send_keys(text).perform()
+
+
+def sealed(driver):
+    """A whole session under the page's policy: markup typed into every field,
+    a calculation, a message, "Viso gero". Nothing typed is read as markup or
+    run, the policy refuses nothing, and (in Chromium's log) the browser
+    requests nothing but the page's file."""
+    if driver.engine == "chromium":
+        driver.get_log("performance"), driver.get_log("browser")  # what came before
+    load(driver)
+    js(driver, """window.seen = {added: [], violations: [], ran: false};
+        window.alert = () => { seen.ran = true; };
+        document.addEventListener('securitypolicyviolation', e => seen.violations.push(e.violatedDirective));
+        new MutationObserver(records => records.forEach(r => r.addedNodes.forEach(n => n.nodeType == 1 &&
+            seen.added.push(n.tagName)))).observe(document, {childList: true, subtree: true});""")
+    for name in FIELDS:
+        fill(driver, name, MARKUP)
+    typed = texts(driver)
+    for name, text in zip(FIELDS, ("1000", "1", "1")):
+        fill(driver, name, text)
+    driver.find_element(By.ID, "sk").click()
+    computed = texts(driver)[3:]
+    driver.find_element(By.ID, "Option1(1)").click()
+    for name in ("t1", "t2"):
+        fill(driver, name, "5")
+    driver.find_element(By.ID, "sk").click()
+    message = (box(driver) or {}).get("text")
+    keys(driver, Keys.ENTER)
+    driver.find_element(By.ID, "Command2").click()
+    seen = js(driver, "return {...seen, markup: document.querySelectorAll('img, [onerror]').length}")
+    check(f"{MARKUP} typed into every field stays text: no element made, no script run, nothing refused",
+          typed == [MARKUP] * 5 and "IMG" not in seen["added"] and not seen["ran"] and seen["markup"] == 0 and
+          seen["violations"] == [], (typed, seen))
+    check("the session under the policy: a calculation, a message, the end",
+          computed == ["1.39", "0.69"] and message == '"t1" turi būti daugiau už "t2"' and "P" in seen["added"],
+          (computed, message, seen))
+    if driver.engine == "chromium":
+        events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
+        requests = [e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
+                    and e["params"].get("documentURL") == URL]
+        errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+        check("the session's network log: the page's own file alone; no error in the console",
+              requests == [URL] and errors == [], (requests, errors))
+
+
 class Host(http.server.SimpleHTTPRequestHandler):
     """A static web host that keeps nothing in the browser's cache: what works
     without it works through the service worker."""
@@ -405,6 +458,7 @@ for engine in engines:
         entries(driver)
         comes_back(driver)
         accessibility(driver)
+        sealed(driver)
         installed(driver)
         ending(driver)
     finally:
