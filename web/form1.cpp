@@ -3,7 +3,9 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <utility>
 #include <string_view>
 
 namespace ritmolis {
@@ -58,6 +60,7 @@ Form1::Form1()
     the_form = this;
     WireEvents();
     Form_Load();
+    ReadLink();
     // The form opens with the focus in C and its whole text selected, so that
     // the first keystroke replaces the prompt.
     form_.set("inert", false);
@@ -75,6 +78,39 @@ void Form1::Form_Load() {
         list_.call<void>("append", item);
     }
     sk.set("disabled", true);
+}
+
+namespace {
+
+// The fragment's names of the mode and of the fields, in the form's order.
+constexpr const char* kModeName = "m";
+constexpr std::array<std::pair<Field, const char*>, 5> kLinkFields{
+    {{Field::C, "C"}, {Field::R1, "R1"}, {Field::R2, "R2"}, {Field::t1, "t1"}, {Field::t2, "t2"}}};
+
+}  // namespace
+
+void Form1::WriteLink() {
+    val link = val::global("URLSearchParams").new_();
+    link.call<void>("append", val(kModeName), val(Option1Selected(0) ? "0" : "1"));
+    for (const auto& [field, name] : kLinkFields) link.call<void>("append", val(name), val(Text(field)));
+    val::global("history").call<void>("replaceState", val::null(), val(""),
+                                       val("#" + link.call<std::string>("toString")));
+}
+
+void Form1::ReadLink() {
+    const std::string fragment = val::global("location")["hash"].as<std::string>();
+    if (fragment.size() < 2) return;
+    val link = val::global("URLSearchParams").new_(val(fragment.substr(1)));
+    // Exactly the six names, each once, and a mode of 0 or 1.
+    const auto names = val::global("Array").call<val>("from", link.call<val>("keys"))["length"].as<std::size_t>();
+    if (names != 1 + kLinkFields.size()) return;
+    const val mode = link.call<val>("get", val(kModeName));
+    if (mode.isNull() || (mode.as<std::string>() != "0" && mode.as<std::string>() != "1")) return;
+    for (const auto& [field, name] : kLinkFields) {
+        if (link.call<val>("get", val(name)).isNull()) return;
+    }
+    (mode.as<std::string>() == "0" ? Option1_0 : Option1_1).set("checked", true);
+    for (const auto& [field, name] : kLinkFields) SetText(field, link.call<val>("get", val(name)).as<std::string>());
 }
 
 // C's list closes whenever C loses the focus; C_LostFocus runs when the focus
@@ -272,6 +308,7 @@ constexpr Wiring kWiring[] = {
     {"R1", "focus", HandleEntry<&Form1::R1_GotFocus>},
     {"R2", "focus", HandleEntry<&Form1::R2_GotFocus>},
     {"sk", "click", Handle<&Form1::sk_Click>},
+    {"sk", "click", Handle<&Form1::WriteLink>},  // after the calculation, whatever came of it
     {"Command2", "click", Handle<&Form1::Command2_Click>},
     {"C", "keydown", HandleEvent<&Form1::C_KeyDown>},
     {"C-arrow", "mousedown", HandleEvent<&Form1::C_ArrowDown>},

@@ -51,6 +51,10 @@ public:
     void R2_GotFocus() { SelectAll(R2); }
     void sk_Click() { ritmolis::sk_Click(*this); }
     void Command2_Click() { EndProgram(); }
+    // After each calculation, the address's fragment holds the mode and the
+    // five fields (#m=0&C=…&R1=…&R2=…&t1=…&t2=…), in place of the current
+    // history entry: a link that opens the page with them (ReadLink).
+    void WriteLink();
 
     // C's drop-down list, which the page draws itself: keys in C, a click on
     // its arrow, a pick from its list.
@@ -77,6 +81,10 @@ public:
 private:
     void WireEvents();
     void Form_Load();
+    // A page opened with a fragment that WriteLink wrote starts with its
+    // values, as if the user chose the mode and typed them; any other fragment
+    // is left alone. The values only ever become the fields' text.
+    void ReadLink();
     void ShowBox(bool error, const std::string& text);
     void SelectAll(const emscripten::val& field);
     [[nodiscard]] emscripten::val Control(Field field) const;

@@ -350,6 +350,45 @@ def sealed(driver):
               requests == [URL] and errors == [], (requests, errors))
 
 
+START = (0, ["pasirink C talpą", "", "", "", ""], False)  # the mode, the fields, Skaičiuoti enabled
+# Fragments the page is opened with, and the form it starts with.
+LINKS = (
+    ("m=0&C=1000&R1=1&R2=1&t1=1.39&t2=0.69", (0, ["1000", "1", "1", "1.39", "0.69"], True)),
+    ("m=1&C=100&R1=&R2=&t1=10&t2=4", (1, ["100", "", "", "10", "4"], True)),
+    ("m=0&C=4%2C7&R1=0&R2=1&t1=&t2=", (0, ["4,7", "0", "1", "", ""], False)),
+    ("m=0&C=%3Cimg+src%3Dx+onerror%3Dalert(1)%3E&R1=1&R2=1&t1=&t2=", (0, [MARKUP, "1", "1", "", ""], False)),
+    ("m=2&C=1000&R1=1&R2=1&t1=&t2=", START),  # no such mode
+    ("m=0&C=1000&R1=1&R2=1&t1=", START),  # a field missing
+    ("m=0&C=1000&R1=1&R2=1&t1=&t2=&x=1", START),  # a name too many
+    ("m=0&m=1&C=1000&R1=1&R2=1&t1=&t2=", START),  # a name twice
+    ("<img src=x onerror=alert(1)>", START),
+    ("", START),
+)
+
+
+def linked(driver):
+    """A calculation writes the mode and the fields into the address's fragment, replacing the history entry;
+    the page opened with a fragment starts with its values as if typed, or as without one if it does not parse."""
+    global URL
+    load(driver)
+    entries = js(driver, "return history.length")
+    keys(driver, "1000", Keys.TAB, "1", Keys.TAB, "1", Keys.TAB, Keys.ENTER)
+    written = js(driver, "return [location.hash, history.length]")
+    check("a calculation writes its link in place of the history entry",
+          written == ["#" + LINKS[0][0], entries], (written, entries))
+    file_url = URL
+    try:
+        for fragment, (mode, fields, enabled_then) in LINKS:
+            URL = file_url + "#" + fragment
+            load(driver)
+            state = (js(driver, "return document.getElementById('Option1(1)').checked ? 1 : 0"), texts(driver),
+                     enabled(driver), js(driver, "return document.querySelectorAll('img, [onerror]').length"))
+            check(f"opened with #{fragment}: mode {mode}, {fields}, Skaičiuoti {'enabled' if enabled_then else 'disabled'}",
+                  state == (mode, fields, enabled_then, 0), state)
+    finally:
+        URL = file_url
+
+
 class Host(http.server.SimpleHTTPRequestHandler):
     """A static web host that keeps nothing in the browser's cache: what works
     without it works through the service worker."""
@@ -459,6 +498,7 @@ for engine in engines:
         comes_back(driver)
         accessibility(driver)
         sealed(driver)
+        linked(driver)
         installed(driver)
         ending(driver)
     finally:
