@@ -471,6 +471,16 @@ def layout(driver, what, width, height, scale=1, phone=False, picture=None):
             (narrow && arrow.width < 24)) out.push("C's arrow outside C or smaller than 24 wide");
         return out;""", width)
     check(f"layout {what}: no horizontal scrolling, every control whole and its caption uncut", problems == [], problems)
+    if width < 430:
+        # One column, top to bottom as the window shows them; Tab still goes in the window's order.
+        order = js(driver, """return [...document.querySelectorAll('#Form1 input:not([type=radio]), #Form1 button,'
+                                                             + ' #Form1 [type=radio]')]
+            .sort((a, b) => a.getBoundingClientRect().top - b.getBoundingClientRect().top).map(e => e.id)""")
+        tabbed = js(driver, "return [...document.querySelectorAll('#Form1 input, #Form1 button')].map(e => e.id)")
+        check(f"layout {what}: the modes, C, R1, R2, Skaičiuoti, t1, t2, Viso gero from top to bottom; "
+              "the window's tab order",
+              order == ["Option1(0)", "Option1(1)", "C", "R1", "R2", "sk", "t1", "t2", "Command2"] and
+              tabbed == ["C", "R1", "R2", "sk", "t1", "t2", "Command2", "Option1(0)", "Option1(1)"], (order, tabbed))
     if picture:
         driver.save_screenshot(str(artifacts / picture))
 
