@@ -12,6 +12,7 @@ open_browser(engine) starts one; screen() sets the size of its viewport."""
 import json
 import os
 import pathlib
+import shutil
 import subprocess
 import tempfile
 import threading
@@ -93,6 +94,7 @@ class FirefoxBidi:
             f'user_pref("intl.accept_languages", "{language}");\n'
             'user_pref("browser.shell.checkDefaultBrowser", false);\n'
             'user_pref("datareporting.policy.dataSubmissionEnabled", false);\n', encoding="utf-8")
+        self.profile = profile
         self.log = open(os.path.join(profile, "firefox.log"), "w+", encoding="utf-8")
         self.process = subprocess.Popen(
             ["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", profile,
@@ -110,7 +112,11 @@ class FirefoxBidi:
         if not address:
             self.process.kill()
             raise WebDriverException("Firefox did not open WebDriver BiDi: " + pathlib.Path(self.log.name).read_text())
-        self.socket = websocket.create_connection(address + "/session", timeout=120, suppress_origin=True)
+        try:
+            self.socket = websocket.create_connection(address + "/session", timeout=120, suppress_origin=True)
+        except (OSError, websocket.WebSocketException):
+            self.process.kill()
+            raise
         self.lock = threading.Lock()
         self.last_id = 0
         self.events = []  # BiDi events that came in, oldest first
@@ -222,6 +228,7 @@ class FirefoxBidi:
         except subprocess.TimeoutExpired:
             self.process.kill()
         self.log.close()
+        shutil.rmtree(self.profile, ignore_errors=True)
 
 
 def to_origin(origin):
