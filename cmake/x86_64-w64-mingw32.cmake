@@ -1,5 +1,5 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (the posix thread
-# model, which Qt 6 needs). Used to build the Windows Qt (scripts/windows-qt.sh)
+# model, which Qt 6 needs). Used to build the Windows Qt (scripts/windows-qt)
 # and the program itself (preset `windows`).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -50,8 +50,6 @@ Form1::Form1()
       t1(ById("t1")),
       t2(ById("t2")),
       Command2(ById("Command2")),
-      Option1_0(ById("Option1(0)")),
-      Option1_1(ById("Option1(1)")),
       list_(ById("C-list")),
       box_(ById("box")),
       focus_before_box_(val::null()),
@@ -71,7 +69,7 @@ Form1::Form1()
 }
 
 void Form1::Form_Load() {
-    Option1_0.set("checked", true);
+    Option1(0).set("checked", true);
     for (std::size_t i = 0; i < kCItems.size(); ++i) {
         val item = Element("li", {{"id", "C-item-" + std::to_string(i)}, {"role", "option"}, {"aria-selected", "false"}});
         item.set("textContent", FormatNumber(kCItems[i]));
@@ -148,7 +146,11 @@ void Form1::SetText(Field field, const std::string& text) {
     }
 }
 
-bool Form1::Option1Selected(int index) const { return (index == 0 ? Option1_0 : Option1_1)["checked"].as<bool>(); }
+bool Form1::Option1Selected(int index) const { return Option1(index)["checked"].as<bool>(); }
+
+val Form1::Option1(int index) const {
+    return document_.call<val>("querySelectorAll", val("#Form1 input[name=Option1]"))[index];
+}
 
 void Form1::SetSkEnabled(bool enabled) { sk.set("disabled", !enabled); }
 
@@ -180,7 +182,7 @@ void Form1::Box_Close() {
     focus_before_box_ = val::null();
 }
 
-void Form1::Window_Blur(val event) {
+void Form1::Window_Blur(const val& event) {
     if (event["target"].strictlyEquals(val::global("window"))) parked_ = document_["activeElement"];
 }
 
@@ -233,7 +235,7 @@ void Form1::ChooseItem(int index) {
 
 // Alt+Down or F4 opens the list and Alt+Up or F4 closes it; Down and Up choose
 // the next or the previous item, open or closed; Enter and Escape close an open list.
-void Form1::C_KeyDown(val event) {
+void Form1::C_KeyDown(const val& event) {
     const std::string key = event["key"].as<std::string>();
     const bool alt = event["altKey"].as<bool>();
     const bool open = !list_["hidden"].as<bool>();
@@ -253,14 +255,14 @@ void Form1::C_KeyDown(val event) {
 }
 
 // A press on the arrow opens or closes the list; C keeps the focus.
-void Form1::C_ArrowDown(val event) {
+void Form1::C_ArrowDown(const val& event) {
     event.call<void>("preventDefault");
     C.call<void>("focus");
     ShowList(list_["hidden"].as<bool>());
 }
 
 // A press on an item picks it and closes the list; C keeps the focus.
-void Form1::C_ListDown(val event) {
+void Form1::C_ListDown(const val& event) {
     event.call<void>("preventDefault");
     val item = event["target"].call<val>("closest", val("li"));
     if (item.isNull()) return;
@@ -274,25 +276,25 @@ void Form1::C_ListDown(val event) {
 namespace {
 
 template <void (Form1::*handler)()>
-void Handle(val /*event*/) {
+void Handle(const val& /*event*/) {
     the_form->Run([] { (the_form->*handler)(); });
 }
 
 // Entering a field, not the focus coming back to it with the page's window.
 template <void (Form1::*handler)()>
-void HandleEntry(val event) {
+void HandleEntry(const val& event) {
     if (!the_form->ComesBack(event)) Handle<handler>(event);
 }
 
-template <void (Form1::*handler)(val)>
-void HandleEvent(val event) {
+template <void (Form1::*handler)(const val&)>
+void HandleEvent(const val& event) {
     the_form->Run([&event] { (the_form->*handler)(event); });
 }
 
 struct Wiring {
     const char* target;  // the id of an element, or "window" or "document"
     const char* type;    // of the event
-    void (*handle)(val event);
+    void (*handle)(const val& event);
 };
 
 // Every event the page listens to, and its handler, named here once. A
@@ -321,8 +323,8 @@ constexpr Wiring kWiring[] = {
 };
 
 // The one function the page's listeners call: the handler of line `wiring` of the list.
-void Dispatch(std::size_t wiring, val event) {
-    if (wiring < std::size(kWiring)) kWiring[wiring].handle(std::move(event));
+void Dispatch(std::size_t wiring, const val& event) {
+    if (wiring < std::size(kWiring)) kWiring[wiring].handle(event);
 }
 
 }  // namespace

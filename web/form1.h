@@ -58,15 +58,15 @@ public:
 
     // C's drop-down list, which the page draws itself: keys in C, a click on
     // its arrow, a pick from its list.
-    void C_KeyDown(emscripten::val event);
+    void C_KeyDown(const emscripten::val& event);
     void C_Blur();
-    void C_ArrowDown(emscripten::val event);
-    void C_ListDown(emscripten::val event);
+    void C_ArrowDown(const emscripten::val& event);
+    void C_ListDown(const emscripten::val& event);
     // The message box closed: the focus goes back where it was.
     void Box_Close();
     // While another window or tab has the focus, the page's focused control
     // keeps its place; the focus coming back to it is not entering it.
-    void Window_Blur(emscripten::val event);
+    void Window_Blur(const emscripten::val& event);
     void Document_FocusIn() { parked_ = emscripten::val::null(); }
     // A field entered by a press of the mouse keeps the selection its entry
     // made when the button comes up (WebKit would put the caret there).
@@ -88,6 +88,8 @@ private:
     void ShowBox(bool error, const std::string& text);
     void SelectAll(const emscripten::val& field);
     [[nodiscard]] emscripten::val Control(Field field) const;
+    // The option button Option1(index), of those the page holds in the order of the form's table.
+    [[nodiscard]] emscripten::val Option1(int index) const;
     // The list of C: open or closed, and the item shown as chosen (-1: none).
     void ShowList(bool open);
     void ChooseItem(int index);
@@ -103,8 +105,6 @@ private:
     emscripten::val t1;
     emscripten::val t2;
     emscripten::val Command2;
-    emscripten::val Option1_0;
-    emscripten::val Option1_1;
     emscripten::val list_;
     emscripten::val box_;
     emscripten::val focus_before_box_;

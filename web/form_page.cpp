@@ -8,6 +8,7 @@
 // The page thus holds its controls before any code runs; form1.cpp finds them
 // by their names. Run by node, with the module built for it (web/CMakeLists.txt).
 #include <algorithm>
+#include <exception>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -116,7 +117,7 @@ bool Fill(std::string& page, std::string_view mark, const std::string& text) {
 }  // namespace
 }  // namespace ritmolis
 
-int main() {
+int main() try {
     std::string page(std::istreambuf_iterator<char>(std::cin), {});
     if (!ritmolis::Fill(page, "{{{ FORM CAPTION }}}", ritmolis::Escaped(ritmolis::kFormCaption)) ||
         !ritmolis::Fill(page, "/* {{{ CONTROLS STYLE }}} */\n", ritmolis::Style()) ||
@@ -125,4 +126,7 @@ int main() {
         return 1;
     }
     std::cout << page;
+} catch (const std::exception& error) {
+    std::cerr << "form_page: " << error.what() << '\n';
+    return 1;
 }

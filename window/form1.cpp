@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <array>
 #include <exception>
 #include <utility>
 
@@ -114,7 +115,9 @@ void Form1::CreateControls() {
     t1 = Find<QLineEdit>("t1");
     t2 = Find<QLineEdit>("t2");
     Command2 = Find<QPushButton>("Command2");
-    Option1 = {Find<QRadioButton>("Option1(0)"), Find<QRadioButton>("Option1(1)")};
+    for (const Control& control : kControls) {
+        if (control.kind == ControlKind::OptionButton) Option1.push_back(Find<QRadioButton>(control.name));
+    }
 }
 
 void Form1::WireEvents() {
@@ -157,7 +160,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Form_Load() {
-    Option1[0]->setChecked(true);
+    Option1.front()->setChecked(true);
     {
         // Filling the list leaves the text of C as it is. (Qt would make the
         // first item current, replacing the prompt, so put the prompt back.)

@@ -8,9 +8,9 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "logic/form_state.h"
 
@@ -78,7 +78,7 @@ private:
     QLineEdit* t1 = nullptr;
     QLineEdit* t2 = nullptr;
     QPushButton* Command2 = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
+    std::vector<QRadioButton*> Option1;  // the option buttons of the table, in its order
     // The field whose entry by a mouse press has just selected its text: that
     // press must not put the caret down and undo the selection.
     QLineEdit* entered_by_press_ = nullptr;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <random>
 #include <string>
@@ -103,7 +104,7 @@ void Click(bool find_t, const std::array<std::string, 5>& fields) {
 }  // namespace
 }  // namespace ritmolis
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[]) try {
     using namespace ritmolis;
     const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 2000;
     std::mt19937_64 random(555);  // the engine's output is fixed by the standard, unlike its distributions
@@ -121,4 +122,7 @@ int main(int argc, char* argv[]) {
         Click(true, fields);
         Click(false, fields);
     }
+} catch (const std::exception& error) {
+    std::cerr << "logic_answers: " << error.what() << '\n';
+    return 1;
 }

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <memory>
+#include <string>
 
 #include "logic/form_controls.h"
 #include "window/form1.h"
@@ -75,7 +76,7 @@ class Form1Test : public QObject {
     QWidget* Neighbour(const QString& name, int step) {
         QList<QWidget*> order;
         for (const Control& control : kControls) {
-            if (TakesFocus(control)) order << Get(QByteArray(control.name.data(), control.name.size()));
+            if (TakesFocus(control)) order << Get(std::string(control.name).c_str());
         }
         return order.at(order.indexOf(Get(qPrintable(name))) + step);
     }
