@@ -88,8 +88,10 @@ constexpr std::array<std::pair<Field, const char*>, 5> kLinkFields{
 }  // namespace
 
 void Form1::WriteLink() {
+    int mode = 0;
+    while (!Option1Selected(mode)) ++mode;
     val link = val::global("URLSearchParams").new_();
-    link.call<void>("append", val(kModeName), val(Option1Selected(0) ? "0" : "1"));
+    link.call<void>("append", val(kModeName), val(std::to_string(mode)));
     for (const auto& [field, name] : kLinkFields) link.call<void>("append", val(name), val(Text(field)));
     val::global("history").call<void>("replaceState", val::null(), val(""),
                                        val("#" + link.call<std::string>("toString")));
@@ -99,15 +101,18 @@ void Form1::ReadLink() {
     const std::string fragment = val::global("location")["hash"].as<std::string>();
     if (fragment.size() < 2) return;
     val link = val::global("URLSearchParams").new_(val(fragment.substr(1)));
-    // Exactly the six names, each once, and a mode of 0 or 1.
+    // Exactly the six names, each once, and the number of one of the modes.
     const auto names = val::global("Array").call<val>("from", link.call<val>("keys"))["length"].as<std::size_t>();
     if (names != 1 + kLinkFields.size()) return;
     const val mode = link.call<val>("get", val(kModeName));
-    if (mode.isNull() || (mode.as<std::string>() != "0" && mode.as<std::string>() != "1")) return;
+    if (mode.isNull()) return;
+    const std::string number = mode.as<std::string>();
+    const int modes = document_.call<val>("querySelectorAll", val("#Form1 input[name=Option1]"))["length"].as<int>();
+    if (number.size() != 1 || number[0] < '0' || number[0] >= '0' + modes) return;
     for (const auto& [field, name] : kLinkFields) {
         if (link.call<val>("get", val(name)).isNull()) return;
     }
-    (mode.as<std::string>() == "0" ? Option1_0 : Option1_1).set("checked", true);
+    Option1(number[0] - '0').set("checked", true);
     for (const auto& [field, name] : kLinkFields) SetText(field, link.call<val>("get", val(name)).as<std::string>());
 }
 
@@ -191,7 +196,7 @@ void Form1::SelectAll(const val& field) {
     selected_on_entry_ = field;
 }
 
-void Form1::Document_MouseUp(val event) {
+void Form1::Document_MouseUp(const val& event) {
     if (selected_on_entry_.strictlyEquals(event["target"])) event.call<void>("preventDefault");
     selected_on_entry_ = val::null();
 }

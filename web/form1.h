@@ -71,7 +71,7 @@ public:
     // A field entered by a press of the mouse keeps the selection its entry
     // made when the button comes up (WebKit would put the caret there).
     void Document_MouseDown() { selected_on_entry_ = emscripten::val::null(); }
-    void Document_MouseUp(emscripten::val event);
+    void Document_MouseUp(const emscripten::val& event);
     [[nodiscard]] bool ComesBack(const emscripten::val& event) const { return parked_.strictlyEquals(event["target"]); }
 
     // Runs a handler; an error it raises is shown in a box, and the program goes on.
