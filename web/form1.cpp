@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
-#include <utility>
 #include <string_view>
+#include <utility>
 
 namespace ritmolis {
 namespace {

@@ -119,12 +119,11 @@ class FirefoxBidi:
             raise
         self.lock = threading.Lock()
         self.last_id = 0
-        self.events = []  # BiDi events that came in, oldest first
         self.context = None
         self.script_timeout = 60
 
     def send(self, method, params, timeout=None):
-        """Sends one BiDi command and returns its result; events meanwhile are kept."""
+        """Sends one BiDi command and returns its result (no events are asked for)."""
         with self.lock:
             self.last_id += 1
             self.socket.send(json.dumps({"id": self.last_id, "method": method, "params": params}))
@@ -137,8 +136,6 @@ class FirefoxBidi:
                     raise TimeoutException(f"{method}: no answer") from None
                 if message.get("id") == self.last_id:
                     break
-                if message.get("type") == "event":
-                    self.events.append(message)
         if message.get("type") == "error":
             error = WebDriverException if message["error"] != "no such element" else NoSuchElementException
             raise error(f"{method}: {message['error']}: {message.get('message')}")

@@ -6,8 +6,11 @@ keyboard alone, the tables that the window's form tests run too (of clicks and
 their boxes, window/tests/cases.tsv, and of entering a field and typing into
 it, entries.tsv), the rule of the button "Skaičiuoti" with a mode switch, the
 focus coming back with the page's window, "Viso gero", axe-core's audit at
-start and with a box open, and the layout at the window's size, on phones 320
-and 360 CSS pixels wide with touch, and at 200 % zoom.
+start and with a box open, the layout at the window's size, on phones 320 and
+360 CSS pixels wide (with touch in Chromium) and at 200 % zoom, a whole session
+under the page's policy with markup typed into every field (and, in Chromium,
+its network log), the links the page writes into its address and opens with,
+and (in Chromium) the folder for a web host installed from 127.0.0.1.
 
 Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR [ENGINE...]
 (every engine when none is named; WebKit needs an X display: scripts/with-display).
