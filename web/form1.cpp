@@ -182,9 +182,28 @@ void Form1::ShowBox(bool error, const std::string& text) {
     box_.call<void>("showModal");
 }
 
+// The box closed: the focus goes back where it was. As in the window, a control
+// disabled while the box was open (Skaičiuoti, by the check that a write runs)
+// cannot take it back: it goes on to the next control in the tab order (the
+// page's order), as a Tab would take it there.
 void Form1::Box_Close() {
-    if (!focus_before_box_.isNull() && !focus_before_box_.isUndefined()) focus_before_box_.call<void>("focus");
+    val back = focus_before_box_;
     focus_before_box_ = val::null();
+    if (back.isNull() || back.isUndefined()) return;
+    if (back["disabled"].isTrue()) {
+        val controls = form_.call<val>("querySelectorAll", val("input, button"));
+        bool after = false;
+        for (int i = 0; i < controls["length"].as<int>(); ++i) {
+            val control = controls[i];
+            if (after && !control["disabled"].isTrue()) {
+                back = control;
+                break;
+            }
+            after = after || control.strictlyEquals(back);
+        }
+        if (back["type"].as<std::string>() == "text") SelectAll(back);
+    }
+    back.call<void>("focus");
 }
 
 void Form1::Window_Blur(const val& event) {

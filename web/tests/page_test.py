@@ -189,9 +189,18 @@ def table(driver):
         if shown:
             driver.save_screenshot(str(artifacts / f"web-box-{kind}.png"))
             keys(driver, Keys.ENTER if number % 2 else Keys.ESCAPE)
-            back = focused(driver) if enabled(driver) else "sk"  # a disabled button cannot hold the focus
+            # As in the window, a Skaičiuoti disabled while the box was open hands
+            # the focus on to t1, the next in the tab order. The box's close
+            # event, which moves the focus, comes after the key.
+            place = "sk" if enabled(driver) else "t1"
+            for _ in range(40):
+                if focused(driver) == place:
+                    break
+                time.sleep(0.05)
+            back = focused(driver)
             check(f"table line {number + 1}: {'Enter' if number % 2 else 'Escape'} closes the box, "
-                  "the focus back on Skaičiuoti", box(driver) is None and back == "sk", (box(driver), back))
+                  f"the focus back on {'Skaičiuoti' if place == 'sk' else 't1, after the disabled Skaičiuoti'}",
+                  box(driver) is None and back == place, (box(driver), back))
         check(f"table line {number + 1}: the fields after", texts(driver) == after, texts(driver))
 
 
