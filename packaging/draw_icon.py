@@ -4,8 +4,9 @@ perspective, grey-blue body and gold pins on a transparent background.
 
 Run without arguments, it writes every image of the icon beside this script:
 ritmolis.png and ritmolis.ico, the window's own icon, 50 x 50 pixels in at most
-256 colours; and hicolor/NxN/apps/ritmolis.png, the icon of the desktop's theme
-at each size of HICOLOR_SIZES. Run it again after changing the drawing, and
+256 colours; hicolor/NxN/apps/ritmolis.png, the icon of the desktop's theme
+at each size of HICOLOR_SIZES; and web/, the icons of the page installed as an
+app (WEB_ICONS): the chip alone, and on a tile, whose corners a phone may cut. Run it again after changing the drawing, and
 commit the images. `draw_icon.py --size N FILE.png` draws one picture of N x N
 pixels.
 
@@ -23,6 +24,13 @@ from dataclasses import dataclass
 SIZE = 50  # the drawing's square, and the size of the window's own icon
 SAMPLES = 4  # per pixel side, for smooth edges between shapes
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+# The page's icons: file, size, and whether the chip stands on a tile (the
+# maskable icon, which a phone cuts to its own shape, and iOS's home screen,
+# which fills what is transparent with black).
+WEB_ICONS = (("icon-192.png", 192, False), ("icon-512.png", 512, False),
+             ("icon-maskable-512.png", 512, True), ("apple-touch-icon.png", 180, True))
+TILE = (239, 239, 239)  # the page's background, #efefef
+TILE_CHIP = 0.72  # of the tile's side: the chip stays within the circle of 80 % that any mask leaves
 
 
 def quad(*points):
@@ -241,6 +249,19 @@ def draw(size, path):
         write_png_rgba(path, render(size, smooth_alpha=True))
 
 
+def draw_on_tile(size, path):
+    """The chip, smooth-edged, in the middle of an opaque square tile."""
+    inner = round(size * TILE_CHIP)
+    chip, at = render(inner, smooth_alpha=True), (size - inner) // 2
+    pixels = [[TILE + (255,)] * size for _ in range(size)]
+    for y, row in enumerate(chip):
+        for x, p in enumerate(row):
+            if p:
+                a = p[3] / 255
+                pixels[at + y][at + x] = tuple(round(p[i] * a + TILE[i] * (1 - a)) for i in range(3)) + (255,)
+    write_png_rgba(path, pixels)
+
+
 if __name__ == "__main__":
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--size", type=int, help="draw one picture of SIZE x SIZE pixels into FILE")
@@ -261,3 +282,6 @@ if __name__ == "__main__":
             folder = os.path.join(here, "hicolor", f"{size}x{size}", "apps")
             os.makedirs(folder, exist_ok=True)
             draw(size, os.path.join(folder, "ritmolis.png"))
+        os.makedirs(os.path.join(here, "web"), exist_ok=True)
+        for name, size, tile in WEB_ICONS:
+            (draw_on_tile if tile else draw)(size, os.path.join(here, "web", name))

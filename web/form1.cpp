@@ -3,8 +3,10 @@
 #include <emscripten/bind.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 
 namespace ritmolis {
 namespace {
@@ -51,10 +53,12 @@ Form1::Form1()
       list_(ById("C-list")),
       box_(ById("box")),
       focus_before_box_(val::null()),
-      parked_(val::null()) {
+      parked_(val::null()),
+      selected_on_entry_(val::null()) {
     the_form = this;
     WireEvents();
     Form_Load();
+    ReadLink();
     // The form opens with the focus in C and its whole text selected, so that
     // the first keystroke replaces the prompt.
     form_.set("inert", false);
@@ -72,6 +76,44 @@ void Form1::Form_Load() {
         list_.call<void>("append", item);
     }
     sk.set("disabled", true);
+}
+
+namespace {
+
+// The fragment's names of the mode and of the fields, in the form's order.
+constexpr const char* kModeName = "m";
+constexpr std::array<std::pair<Field, const char*>, 5> kLinkFields{
+    {{Field::C, "C"}, {Field::R1, "R1"}, {Field::R2, "R2"}, {Field::t1, "t1"}, {Field::t2, "t2"}}};
+
+}  // namespace
+
+void Form1::WriteLink() {
+    int mode = 0;
+    while (!Option1Selected(mode)) ++mode;
+    val link = val::global("URLSearchParams").new_();
+    link.call<void>("append", val(kModeName), val(std::to_string(mode)));
+    for (const auto& [field, name] : kLinkFields) link.call<void>("append", val(name), val(Text(field)));
+    val::global("history").call<void>("replaceState", val::null(), val(""),
+                                       val("#" + link.call<std::string>("toString")));
+}
+
+void Form1::ReadLink() {
+    const std::string fragment = val::global("location")["hash"].as<std::string>();
+    if (fragment.size() < 2) return;
+    val link = val::global("URLSearchParams").new_(val(fragment.substr(1)));
+    // Exactly the six names, each once, and the number of one of the modes.
+    const auto names = val::global("Array").call<val>("from", link.call<val>("keys"))["length"].as<std::size_t>();
+    if (names != 1 + kLinkFields.size()) return;
+    const val mode = link.call<val>("get", val(kModeName));
+    if (mode.isNull()) return;
+    const std::string number = mode.as<std::string>();
+    const int modes = document_.call<val>("querySelectorAll", val("#Form1 input[name=Option1]"))["length"].as<int>();
+    if (number.size() != 1 || number[0] < '0' || number[0] >= '0' + modes) return;
+    for (const auto& [field, name] : kLinkFields) {
+        if (link.call<val>("get", val(name)).isNull()) return;
+    }
+    Option1(number[0] - '0').set("checked", true);
+    for (const auto& [field, name] : kLinkFields) SetText(field, link.call<val>("get", val(name)).as<std::string>());
 }
 
 // C's list closes whenever C loses the focus; C_LostFocus runs when the focus
@@ -172,6 +214,12 @@ void Form1::Window_Blur(const val& event) {
 
 void Form1::SelectAll(const val& field) {
     field.call<void>("setSelectionRange", 0, field["value"]["length"]);
+    selected_on_entry_ = field;
+}
+
+void Form1::Document_MouseUp(const val& event) {
+    if (selected_on_entry_.strictlyEquals(event["target"])) event.call<void>("preventDefault");
+    selected_on_entry_ = val::null();
 }
 
 int Form1::ItemCount() const { return list_["children"]["length"].as<int>(); }
@@ -288,6 +336,7 @@ constexpr Wiring kWiring[] = {
     {"R1", "focus", HandleEntry<&Form1::R1_GotFocus>},
     {"R2", "focus", HandleEntry<&Form1::R2_GotFocus>},
     {"sk", "click", Handle<&Form1::sk_Click>},
+    {"sk", "click", Handle<&Form1::WriteLink>},  // after the calculation, whatever came of it
     {"Command2", "click", Handle<&Form1::Command2_Click>},
     {"C", "keydown", HandleEvent<&Form1::C_KeyDown>},
     {"C-arrow", "mousedown", HandleEvent<&Form1::C_ArrowDown>},
@@ -295,6 +344,8 @@ constexpr Wiring kWiring[] = {
     {"box", "close", Handle<&Form1::Box_Close>},
     {"window", "blur", HandleEvent<&Form1::Window_Blur>},
     {"document", "focusin", Handle<&Form1::Document_FocusIn>},
+    {"document", "mousedown", Handle<&Form1::Document_MouseDown>},
+    {"document", "mouseup", HandleEvent<&Form1::Document_MouseUp>},
     {"Form1", "input", Handle<&Form1::Companion_Clear>},   // any field typed into
     {"Form1", "change", Handle<&Form1::Companion_Clear>},  // and the mode
 };

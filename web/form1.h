@@ -57,6 +57,10 @@ public:
     // Any change of a field or the mode: the companion no longer belongs to the form.
     void Companion_Clear() { ShowCompanion(Companion{}); }
     void Command2_Click() { EndProgram(); }
+    // After each calculation, the address's fragment holds the mode and the
+    // five fields (#m=0&C=…&R1=…&R2=…&t1=…&t2=…), in place of the current
+    // history entry: a link that opens the page with them (ReadLink).
+    void WriteLink();
 
     // C's drop-down list, which the page draws itself: keys in C, a click on
     // its arrow, a pick from its list.
@@ -70,6 +74,10 @@ public:
     // keeps its place; the focus coming back to it is not entering it.
     void Window_Blur(const emscripten::val& event);
     void Document_FocusIn() { parked_ = emscripten::val::null(); }
+    // A field entered by a press of the mouse keeps the selection its entry
+    // made when the button comes up (WebKit would put the caret there).
+    void Document_MouseDown() { selected_on_entry_ = emscripten::val::null(); }
+    void Document_MouseUp(const emscripten::val& event);
     [[nodiscard]] bool ComesBack(const emscripten::val& event) const { return parked_.strictlyEquals(event["target"]); }
 
     // Runs a handler; an error it raises is shown in a box, and the program goes on.
@@ -79,6 +87,10 @@ public:
 private:
     void WireEvents();
     void Form_Load();
+    // A page opened with a fragment that WriteLink wrote starts with its
+    // values, as if the user chose the mode and typed them; any other fragment
+    // is left alone. The values only ever become the fields' text.
+    void ReadLink();
     void ShowBox(bool error, const std::string& text);
     // The companion below the form (companion_panel.cpp): filled, or hidden and emptied.
     void ShowCompanion(const Companion& companion);
@@ -105,6 +117,7 @@ private:
     emscripten::val box_;
     emscripten::val focus_before_box_;
     emscripten::val parked_;
+    emscripten::val selected_on_entry_;
     int chosen_ = -1;
     bool companion_shown_ = false;
 };

@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "logic/companion.h"
 #include "logic/drawing.h"
@@ -27,12 +28,16 @@
 namespace ritmolis {
 namespace {
 
-// The control's row in the one column of narrow screens: the controls that take
-// the focus stand in tab order, each label in its field's row.
+// The control's row in the one column of narrow screens: the controls that
+// take the focus stand in the order the window shows them, top to bottom and
+// left to right (the modes first, "Viso gero" last), each label in its
+// field's row; the tab order stays the window's.
 int Row(const Control& control) {
     const std::string_view name = control.buddy.empty() ? control.name : control.buddy;
-    const auto* at = std::find_if(kControls.begin(), kControls.end(), [name](const Control& c) { return c.name == name; });
-    return 1 + static_cast<int>(std::count_if(kControls.begin(), at, TakesFocus));
+    const Control& field = *std::find_if(kControls.begin(), kControls.end(), [name](const Control& c) { return c.name == name; });
+    return 1 + static_cast<int>(std::count_if(kControls.begin(), kControls.end(), [&field](const Control& c) {
+               return TakesFocus(c) && std::pair(c.top, c.left) < std::pair(field.top, field.left);
+           }));
 }
 
 // The style rules, one for each control by its place among the form's elements.

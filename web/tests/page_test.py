@@ -1,56 +1,49 @@
 #!/usr/bin/python3
-"""The packaged page in headless Chromium, opened from disk (file://), driven
-through chromedriver as a user drives it: the start-up state, the typical
-request by keyboard alone, the tables that the window's form tests run too (of
-clicks and their boxes, window/tests/cases.tsv, and of entering a field and
-typing into it, entries.tsv), the rule of the button "Skaičiuoti" with a mode
-switch, the focus coming back with the page's window, the companion below the
-form (logic/tests/companion_cases.tsv), "Viso gero", axe-core's audit at start,
-with a box open and with the companion filled, and the layout at the window's size, on
-phones 320 and 360 CSS pixels wide with touch, and at 200 % zoom.
+"""The packaged page in each browser engine (Chromium, Firefox, WebKit:
+browsers.py), opened from disk (file://), driven through WebDriver as a user
+drives it, the same checks in each: the start-up state, the typical request by
+keyboard alone, the tables that the window's form tests run too (of clicks and
+their boxes, window/tests/cases.tsv, and of entering a field and typing into
+it, entries.tsv), the rule of the button "Skaičiuoti" with a mode switch, the
+focus coming back with the page's window, the companion below the form
+(logic/tests/companion_cases.tsv), "Viso gero", axe-core's audit at start, with
+a box open and with the companion filled, the layout at the window's size, on phones 320 and
+360 CSS pixels wide (with touch in Chromium) and at 200 % zoom, a whole session
+under the page's policy with markup typed into every field (and, in Chromium,
+its network log), the links the page writes into its address and opens with,
+and (in Chromium) the folder for a web host installed from 127.0.0.1.
 
-Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR
+Usage: page_test.py PAGE.html CASES.tsv ENTRIES.tsv AXE.js ARTIFACTS-DIR [ENGINE...]
+(every engine when none is named; WebKit needs an X display: scripts/with-display).
 Prints one line per check; exits with 1 if any failed.
 """
+import functools
+import http.server
+import json
 import pathlib
+import shutil
 import sys
 import tempfile
+import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-page, cases_file, entries_file, axe_file, artifacts = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
-artifacts.mkdir(parents=True, exist_ok=True)
+from browsers import ENGINES, open_browser, screen
+
+page, cases_file, entries_file, axe_file, pictures = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
+engines = sys.argv[6:] or ENGINES
 URL = page.as_uri()
 FIELDS = ("C", "R1", "R2", "t1", "t2")
 failures = []
 
 
 def check(what, condition, detail=""):
-    print(("ok     " if condition else "FAILED ") + what + ("" if condition else f": {detail}"))
+    print(f"{'ok    ' if condition else 'FAILED'} {engine}: {what}" + ("" if condition else f": {detail}"))
     if not condition:
-        failures.append(what)
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--no-first-run",
-                     "--user-data-dir=" + tempfile.mkdtemp(prefix="ritmolis-chromium-"), "--lang=lt"):
-        options.add_argument(argument)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_script_timeout(60)
-    return driver
-
-
-def screen(driver, width, height, scale=1, phone=False):
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": width, "height": height, "deviceScaleFactor": scale, "mobile": phone})
-    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": phone, "maxTouchPoints": 5})
+        failures.append(f"{engine}: {what}")
 
 
 def load(driver):
@@ -377,6 +370,162 @@ def companion(driver):
     screen(driver, 430, 239)
 
 
+MARKUP = "<img src=x onerror=alert(1)>"
+
+
+def fill(driver, name, text):
+    """Clicks into the field, selects all it holds and types the text."""
+    driver.find_element(By.ID, name).click()
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys("a").key_up(Keys.CONTROL).send_keys(text).perform()
+
+
+def sealed(driver):
+    """A whole session under the page's policy: markup typed into every field,
+    a calculation, a message, "Viso gero". Nothing typed is read as markup or
+    run, the policy refuses nothing, and (in Chromium's log) the browser
+    requests nothing but the page's file."""
+    if driver.engine == "chromium":
+        driver.get_log("performance"), driver.get_log("browser")  # what came before
+    load(driver)
+    js(driver, """window.seen = {added: [], violations: [], ran: false};
+        window.alert = () => { seen.ran = true; };
+        document.addEventListener('securitypolicyviolation', e => seen.violations.push(e.violatedDirective));
+        new MutationObserver(records => records.forEach(r => r.addedNodes.forEach(n => n.nodeType == 1 &&
+            seen.added.push(n.tagName)))).observe(document, {childList: true, subtree: true});""")
+    for name in FIELDS:
+        fill(driver, name, MARKUP)
+    typed = texts(driver)
+    for name, text in zip(FIELDS, ("1000", "1", "1")):
+        fill(driver, name, text)
+    driver.find_element(By.ID, "sk").click()
+    computed = texts(driver)[3:]
+    driver.find_element(By.ID, "Option1(1)").click()
+    for name in ("t1", "t2"):
+        fill(driver, name, "5")
+    driver.find_element(By.ID, "sk").click()
+    message = (box(driver) or {}).get("text")
+    keys(driver, Keys.ENTER)
+    driver.find_element(By.ID, "Command2").click()
+    seen = js(driver, "return {...seen, markup: document.querySelectorAll('img, [onerror]').length}")
+    check(f"{MARKUP} typed into every field stays text: no element made, no script run, nothing refused",
+          typed == [MARKUP] * 5 and "IMG" not in seen["added"] and not seen["ran"] and seen["markup"] == 0 and
+          seen["violations"] == [], (typed, seen))
+    check("the session under the policy: a calculation, a message, the end",
+          computed == ["1.39", "0.69"] and message == '"t1" turi būti daugiau už "t2"' and "P" in seen["added"],
+          (computed, message, seen))
+    if driver.engine == "chromium":
+        events = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
+        requests = [e["params"]["request"]["url"] for e in events if e["method"] == "Network.requestWillBeSent"
+                    and e["params"].get("documentURL") == URL]
+        errors = [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
+        check("the session's network log: the page's own file alone; no error in the console",
+              requests == [URL] and errors == [], (requests, errors))
+
+
+START = (0, ["pasirink C talpą", "", "", "", ""], False)  # the mode, the fields, Skaičiuoti enabled
+# Fragments the page is opened with, and the form it starts with.
+LINKS = (
+    ("m=0&C=1000&R1=1&R2=1&t1=1.39&t2=0.69", (0, ["1000", "1", "1", "1.39", "0.69"], True)),
+    ("m=1&C=100&R1=&R2=&t1=10&t2=4", (1, ["100", "", "", "10", "4"], True)),
+    ("m=0&C=4%2C7&R1=0&R2=1&t1=&t2=", (0, ["4,7", "0", "1", "", ""], False)),
+    ("m=0&C=%3Cimg+src%3Dx+onerror%3Dalert(1)%3E&R1=1&R2=1&t1=&t2=", (0, [MARKUP, "1", "1", "", ""], False)),
+    ("m=2&C=1000&R1=1&R2=1&t1=&t2=", START),  # no such mode
+    ("m=0&C=1000&R1=1&R2=1&t1=", START),  # a field missing
+    ("m=0&C=1000&R1=1&R2=1&t1=&t2=&x=1", START),  # a name too many
+    ("m=0&m=1&C=1000&R1=1&R2=1&t1=&t2=", START),  # a name twice
+    ("<img src=x onerror=alert(1)>", START),
+    ("", START),
+)
+
+
+def linked(driver):
+    """A calculation writes the mode and the fields into the address's fragment, replacing the history entry;
+    the page opened with a fragment starts with its values as if typed, or as without one if it does not parse."""
+    global URL
+    load(driver)
+    entries = js(driver, "return history.length")
+    keys(driver, "1000", Keys.TAB, "1", Keys.TAB, "1", Keys.TAB, Keys.ENTER)
+    written = js(driver, "return [location.hash, history.length]")
+    check("a calculation writes its link in place of the history entry",
+          written == ["#" + LINKS[0][0], entries], (written, entries))
+    file_url = URL
+    try:
+        for fragment, (mode, fields, enabled_then) in LINKS:
+            URL = file_url + "#" + fragment
+            load(driver)
+            state = (js(driver, "return document.getElementById('Option1(1)').checked ? 1 : 0"), texts(driver),
+                     enabled(driver), js(driver, "return document.querySelectorAll('img, [onerror]').length"))
+            check(f"opened with #{fragment}: mode {mode}, {fields}, Skaičiuoti {'enabled' if enabled_then else 'disabled'}",
+                  state == (mode, fields, enabled_then, 0), state)
+    finally:
+        URL = file_url
+
+
+class Host(http.server.SimpleHTTPRequestHandler):
+    """A static web host that keeps nothing in the browser's cache: what works
+    without it works through the service worker."""
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, *_):
+        pass
+
+
+def installed(driver):
+    """The folder for a web host (beside the page: ritmolis-VERSION-web/),
+    copied and served on 127.0.0.1: installable, its worker in control, a new
+    version taking the old one's place, and working with the server stopped.
+    From file://, the page offers no app."""
+    global URL, engine
+    load(driver)
+    offered = js(driver, "return document.querySelectorAll('link[rel=manifest]').length")
+    check("from file://: no manifest, no service worker", offered == 0, offered)
+    if driver.engine != "chromium":
+        return  # the installability check is Chromium's
+    folder = pathlib.Path(tempfile.mkdtemp(prefix="ritmolis-host-"))
+    shutil.copytree(page.with_name(page.stem + "-web"), folder, dirs_exist_ok=True)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Host, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    URL, file_url = f"http://127.0.0.1:{server.server_address[1]}/", URL
+    try:
+        load(driver)
+        worker = driver.execute_async_script("""const done = arguments[0];
+            navigator.serviceWorker.ready.then(r => done(r.active.scriptURL), e => done(String(e)));""")
+        errors = driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        manifest = driver.execute_cdp_cmd("Page.getAppManifest", {})
+        check("served: installable, its manifest read without errors",
+              errors == [] and manifest["url"] == URL + "manifest.webmanifest" and not manifest["errors"],
+              (errors, manifest))
+        load(driver)
+        controller = js(driver, "return navigator.serviceWorker.controller?.scriptURL")
+        check("served: the service worker controls the page once it is reloaded",
+              worker == URL + "sw.js" and controller == worker, (worker, controller))
+        # A new version published: another page, so another store in the worker.
+        with open(folder / "index.html", "a", encoding="utf-8") as index:
+            index.write("<!-- the next version -->\n")
+        sw = folder / "sw.js"
+        sw.write_text(sw.read_text(encoding="utf-8").replace('"ritmolis-', '"ritmolis-next-', 1), encoding="utf-8")
+        stores = driver.execute_async_script("""const done = arguments[0], until = Date.now() + 20000;
+            navigator.serviceWorker.getRegistration().then(r => r.update()).then(function wait() {
+                caches.keys().then(k => k.length == 1 && k[0].startsWith('ritmolis-next-') || Date.now() > until ?
+                                        done(k) : setTimeout(wait, 50)); });""")
+        load(driver)
+        shown = js(driver, "return document.lastChild.data")
+        check("served: a new version replaces the kept page and its store", len(stores) == 1 and
+              stores[0].startswith("ritmolis-next-") and shown == " the next version ", (stores, shown))
+        server.shutdown()
+        server.server_close()
+        engine += ", installed, offline"
+        typical_request(driver)  # the page loaded again, from the worker alone
+    finally:
+        server.shutdown()
+        server.server_close()
+        shutil.rmtree(folder)
+        engine = driver.engine
+        URL = file_url
+
+
 def layout(driver, what, width, height, scale=1, phone=False, picture=None):
     screen(driver, width, height, scale, phone)
     load(driver)
@@ -394,28 +543,48 @@ def layout(driver, what, width, height, scale=1, phone=False, picture=None):
             (narrow && arrow.width < 24)) out.push("C's arrow outside C or smaller than 24 wide");
         return out;""", width)
     check(f"layout {what}: no horizontal scrolling, every control whole and its caption uncut", problems == [], problems)
+    if width < 430:
+        # One column, top to bottom as the window shows them; Tab still goes in the window's order.
+        order = js(driver, """return [...document.querySelectorAll('#Form1 input:not([type=radio]), #Form1 button,'
+                                                             + ' #Form1 [type=radio]')]
+            .sort((a, b) => a.getBoundingClientRect().top - b.getBoundingClientRect().top).map(e => e.id)""")
+        tabbed = js(driver, "return [...document.querySelectorAll('#Form1 input, #Form1 button')].map(e => e.id)")
+        check(f"layout {what}: the modes, C, R1, R2, Skaičiuoti, t1, t2, Viso gero from top to bottom; "
+              "the window's tab order",
+              order == ["Option1(0)", "Option1(1)", "C", "R1", "R2", "sk", "t1", "t2", "Command2"] and
+              tabbed == ["C", "R1", "R2", "sk", "t1", "t2", "Command2", "Option1(0)", "Option1(1)"], (order, tabbed))
     if picture:
         driver.save_screenshot(str(artifacts / picture))
 
 
-driver = browser()
-try:
-    layout(driver, "430 × 239 (the window)", 430, 239, picture="web-start.png")
-    layout(driver, "320 wide, phone with touch", 320, 640, 2, True, picture="web-320.png")
-    layout(driver, "360 wide, phone with touch", 360, 740, 3, True)
-    layout(driver, "200 % zoom of an 800 × 600 window", 400, 300, 2)
-    screen(driver, 430, 239)
-    start_up(driver)
-    typical_request(driver)
-    mouse_pick(driver)
-    table(driver)
-    button_rule(driver)
-    entries(driver)
-    comes_back(driver)
-    accessibility(driver)
-    companion(driver)
-    ending(driver)
-finally:
-    driver.quit()
+for engine in engines:
+    artifacts = pictures / engine
+    artifacts.mkdir(parents=True, exist_ok=True)
+    driver = open_browser(engine)
+    # WebKit's window is too wide for a phone's page but at 200 % (browsers.py).
+    phones = open_browser(engine, zoom=2) if engine == "webkit" else driver
+    try:
+        layout(phones, "430 × 239 (the window)", 430, 239, picture="web-start.png")
+        layout(phones, "320 wide, phone with touch", 320, 640, 2, True, picture="web-320.png")
+        layout(phones, "360 wide, phone with touch", 360, 740, 3, True)
+        layout(phones, "200 % zoom of an 800 × 600 window", 400, 300, 2)
+        if phones != driver:
+            phones.quit()
+        screen(driver, 430, 239)
+        start_up(driver)
+        typical_request(driver)
+        mouse_pick(driver)
+        table(driver)
+        button_rule(driver)
+        entries(driver)
+        comes_back(driver)
+        accessibility(driver)
+        companion(driver)
+        sealed(driver)
+        linked(driver)
+        installed(driver)
+        ending(driver)
+    finally:
+        driver.quit()
 print(f"{len(failures)} of the checks failed" if failures else "every check passed")
 sys.exit(1 if failures else 0)
