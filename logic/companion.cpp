@@ -43,11 +43,10 @@ double ValueOf(Decimal d) { return ParseLenient(std::to_string(d.mantissa) + 'e'
 // from a power of ten), not from a logarithm, whose last bit the WebAssembly
 // build's library may round otherwise.
 int DecimalExponent(double value) {
-    char text[40];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 16).ptr;
-    const char* e = std::find(text, end, 'e');
+    const std::string text = Scientific(value, 17);
+    const char* e = text.c_str() + text.find('e');
     int exponent = 0;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), text.c_str() + text.size(), exponent);
     return exponent;
 }
 

@@ -1,8 +1,9 @@
 #include "logic/conversions.h"
 
 #include <algorithm>
-#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "logic/errors.h"
@@ -134,6 +135,23 @@ void Increment(std::string& digits) {
     }
 }
 
+// printf's text of a finite double, "%.*g" or "%.*e" with the precision given,
+// which printf writes correctly rounded from the double's exact value, with a
+// point as its decimal mark: printf writes the mark of the program's locale
+// (the desktop program takes the user's, a comma in Lithuanian). printf rather
+// than std::to_chars: where the C library is small (in WebAssembly) to_chars
+// with a precision brings some hundred kilobytes of tables with it; the two
+// give the same texts.
+std::string Printed(const char* format, int precision, double value) {
+    char buffer[48];
+    const int size = std::snprintf(buffer, sizeof buffer, format, precision, value);
+    const std::string_view text(buffer, static_cast<std::size_t>(std::clamp(size, 0, static_cast<int>(sizeof buffer) - 1)));
+    const std::string_view mark = std::localeconv()->decimal_point;
+    const auto at = mark.empty() || mark == "." ? std::string_view::npos : text.find(mark);
+    if (at == std::string_view::npos) return std::string(text);
+    return std::string(text.substr(0, at)).append(".").append(text.substr(at + mark.size()));
+}
+
 // The largest value with 15 significant digits below the largest double. A
 // value above it would round, in 15 digits, beyond the range of a double.
 constexpr double kLargestShown = 1.79769313486231e308;
@@ -157,10 +175,10 @@ std::string FormatNumber(double value) {
     if (value == 0) return "0";
     // Near the largest double, round toward zero so the text stays in range.
     value = std::clamp(value, -kLargestShown, kLargestShown);
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return {buffer, result.ptr};
+    return Printed("%.*g", 15, value);
 }
+
+std::string Scientific(double value, int digits) { return Printed("%.*e", digits - 1, value); }
 
 std::string RoundToPlaces(std::string_view text, int places) {
     Decimal d = StrictDecimal(text);

@@ -32,6 +32,10 @@ namespace ritmolis {
 // raises ArithmeticFault (the calculation never passes one).
 [[nodiscard]] std::string FormatNumber(double value);
 
+// A finite value in scientific form with `digits` significant digits
+// ("1.2345e+03"), correctly rounded, with '.' as its decimal mark.
+[[nodiscard]] std::string Scientific(double value, int digits);
+
 // Rounds the number `text` shows to `places` decimal places, ties away from
 // zero, deciding on the decimal digits of the text rather than on its binary
 // value ("1.385" gives "1.39"). The result is in FormatNumber's form. A text

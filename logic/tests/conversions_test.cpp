@@ -1,4 +1,5 @@
 #include <bit>
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -145,6 +146,27 @@ TEST(Conversions, RoundTable) {
     for (const char* bad : {"", "abc", "12abc", "1e999", "inf"}) {
         EXPECT_THROW((void)RoundToPlaces(bad, 2), ConversionError) << bad;
     }
+}
+
+// Under a locale whose decimal mark is a comma, as the desktop program runs for
+// a Lithuanian user, the conversions still write a point and read both. The
+// test run provides the Lithuanian locale (logic/tests/CMakeLists.txt), by its
+// name on Linux or on Windows.
+TEST(Conversions, PointInACommaLocale) {
+    ASSERT_TRUE(std::setlocale(LC_ALL, "lt_LT.UTF-8") || std::setlocale(LC_ALL, "Lithuanian"))
+        << "no Lithuanian locale";
+    const std::string mark = std::localeconv()->decimal_point;
+    const std::pair<std::string, std::string> cases[] = {
+        {FormatNumber(1.5), "1.5"},
+        {FormatNumber(-0.000015), "-1.5e-05"},
+        {FormatNumber(1e300 / 3), "3.33333333333333e+299"},
+        {RoundToPlaces("1,385", 2), "1.39"},
+        {Scientific(1234.5, 5), "1.2345e+03"},
+        {FormatNumber(ParseLenient("4,7") + ParseStrict("0.3")), "5"},
+    };
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(mark, ",") << "the Lithuanian locale has no decimal comma";
+    for (const auto& [got, want] : cases) EXPECT_EQ(got, want);
 }
 
 }  // namespace
