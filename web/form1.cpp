@@ -158,7 +158,30 @@ val Form1::Option1(int index) const {
     return document_.call<val>("querySelectorAll", val("#Form1 input[name=Option1]"))[index];
 }
 
-void Form1::SetSkEnabled(bool enabled) { sk.set("disabled", !enabled); }
+// As in the window, a focused Skaičiuoti that is disabled (by a calculation's
+// own writes) hands the focus on at once to the next control in tab order,
+// rather than leaving it to the browser, which drops it on no control some
+// time later.
+void Form1::SetSkEnabled(bool enabled) {
+    const bool focused = document_["activeElement"].strictlyEquals(sk);
+    sk.set("disabled", !enabled);
+    if (!enabled && focused) FocusAfter(sk);
+}
+
+void Form1::FocusAfter(const val& control) {
+    val controls = form_.call<val>("querySelectorAll", val("input, button"));
+    bool after = false;
+    for (int i = 0; i < controls["length"].as<int>(); ++i) {
+        val next = controls[i];
+        if (after && !next["disabled"].isTrue()) {
+            // Entered as by Tab: a text field's whole text selected.
+            if (next["type"].as<std::string>() == "text") SelectAll(next);
+            next.call<void>("focus");
+            return;
+        }
+        after = after || next.strictlyEquals(control);
+    }
+}
 
 void Form1::ShowMessage(const std::string& text) { ShowBox(false, text); }
 
@@ -193,19 +216,10 @@ void Form1::Box_Close() {
     focus_before_box_ = val::null();
     if (back.isNull() || back.isUndefined()) return;
     if (back["disabled"].isTrue()) {
-        val controls = form_.call<val>("querySelectorAll", val("input, button"));
-        bool after = false;
-        for (int i = 0; i < controls["length"].as<int>(); ++i) {
-            val control = controls[i];
-            if (after && !control["disabled"].isTrue()) {
-                back = control;
-                break;
-            }
-            after = after || control.strictlyEquals(back);
-        }
-        if (back["type"].as<std::string>() == "text") SelectAll(back);
+        FocusAfter(back);
+    } else {
+        back.call<void>("focus");
     }
-    back.call<void>("focus");
 }
 
 void Form1::Window_Blur(const val& event) {

@@ -95,6 +95,8 @@ private:
     // The companion below the form (companion_panel.cpp): filled, or hidden and emptied.
     void ShowCompanion(const Companion& companion);
     void SelectAll(const emscripten::val& field);
+    // Moves the focus to the first enabled control after `control` in tab order.
+    void FocusAfter(const emscripten::val& control);
     [[nodiscard]] emscripten::val Control(Field field) const;
     // The option button Option1(index), of those the page holds in the order of the form's table.
     [[nodiscard]] emscripten::val Option1(int index) const;
