@@ -24,6 +24,7 @@ from selenium.common.exceptions import JavascriptException, NoSuchElementExcepti
 from selenium.webdriver.chrome.service import Service as ChromeService
 from selenium.webdriver.remote.command import Command
 from selenium.webdriver.remote.webdriver import WebDriver
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 ENGINES = ("chromium", "firefox", "webkit")
 ELEMENT = "element-6066-11e4-a52e-4f735466cecf"  # how WebDriver names an element
@@ -57,8 +58,8 @@ def open_browser(engine, language="lt", zoom=1):
             options.add_argument(argument)
         os.environ["GDK_DPI_SCALE"] = str(zoom)
         try:
-            driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options,
-                                         service_log_path=os.path.join(profile, "driver.log"))
+            driver = WebKit(WebKitService("/usr/bin/WebKitWebDriver", log_path=os.path.join(profile, "driver.log")),
+                            options)
         finally:
             del os.environ["GDK_DPI_SCALE"]
     else:
@@ -82,6 +83,24 @@ def screen(driver, width, height, scale=1, phone=False):
         outer, inner = driver.execute_script("return [[outerWidth, outerHeight], [innerWidth, innerHeight]]")
         zoom = outer[0] / inner[0]
         driver.set_window_size(round(width * zoom), round(height * zoom + outer[1] - inner[1] * zoom))
+
+
+class WebKit(WebDriver):
+    """WebKitGTK's WebDriver with its driver started here: selenium's own
+    class takes the driver's path and log as its arguments in selenium 4.8
+    (Debian 12) and only as a started Service in 4.31 (Debian 13); a Service
+    of our own suits both."""
+
+    def __init__(self, service, options):
+        self.service = service
+        service.start()
+        super().__init__(command_executor=service.service_url, options=options)
+
+    def quit(self):
+        try:
+            super().quit()
+        finally:
+            self.service.stop()
 
 
 class FirefoxBidi:
