@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     std::cout << "| Eilė | R1, kΩ | R2, kΩ | t1, s | t2, s | Nuokrypis t1, % | Nuokrypis t2, % |\n"
               << "|---|--:|--:|--:|--:|--:|--:|\n";
     for (const StandardRow& row : companion.rows) {
-        std::cout << "| " << row.series << " | " << row.R1 << " | " << row.R2 << " | " << row.t1 << " | " << row.t2
-                  << " | " << row.dt1 << " | " << row.dt2 << " |\n";
+        std::cout << "| " << row.series;
+        for (const auto cell : kStandardCells) std::cout << " | " << row.*cell;
+        std::cout << " |\n";
     }
 }

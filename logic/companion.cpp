@@ -142,9 +142,14 @@ std::string CompanionLine(const Companion& companion) {
     std::string line = "R1=" + companion.R1 + " R2=" + companion.R2 + " C=" + companion.C + " t1=" + companion.t1 +
                        " t2=" + companion.t2 + " f=" + companion.f + " D=" + companion.D;
     for (const StandardRow& row : companion.rows) {
-        line += std::string(" | ") + row.series;
-        for (const std::string* cell : {&row.R1, &row.R2, &row.t1, &row.t2, &row.dt1, &row.dt2}) line += ' ' + *cell;
+        line += std::string(" | ") + row.series + ' ' + CellsLine(row);
     }
+    return line;
+}
+
+std::string CellsLine(const StandardRow& row) {
+    std::string line;
+    for (const auto cell : kStandardCells) line += (line.empty() ? "" : " ") + row.*cell;
     return line;
 }
 

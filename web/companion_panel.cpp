@@ -20,9 +20,9 @@ void Form1::ShowCompanion(const Companion& companion) {
         rows += "<tr><th scope=\"row\">";
         rows += row.series;  // a series' name, nothing to escape
         rows += "</th>";
-        for (const std::string* cell : {&row.R1, &row.R2, &row.t1, &row.t2, &row.dt1, &row.dt2}) {
+        for (const auto cell : kStandardCells) {
             rows += "<td>";
-            rows += EscapeMarkup(*cell);
+            rows += EscapeMarkup(row.*cell);
             rows += "</td>";
         }
         rows += "</tr>";

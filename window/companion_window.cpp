@@ -119,8 +119,8 @@ void CompanionWindow::Show(const Companion& companion) {
         const StandardRow& standard = companion.rows[static_cast<std::size_t>(row)];
         series << QString::fromUtf8(standard.series);
         int column = 0;
-        for (const std::string* cell : {&standard.R1, &standard.R2, &standard.t1, &standard.t2, &standard.dt1, &standard.dt2}) {
-            auto* item = new QTableWidgetItem(Text(*cell));
+        for (const auto cell : kStandardCells) {
+            auto* item = new QTableWidgetItem(Text(standard.*cell));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             E_->setItem(row, column++, item);
         }

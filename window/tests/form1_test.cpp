@@ -326,8 +326,7 @@ private slots:
                 QCOMPARE(E->verticalHeaderItem(row)->text(), cells.series);
                 QStringList shown;
                 for (int column = 0; column < E->columnCount(); ++column) shown << E->item(row, column)->text();
-                QCOMPARE(shown.join(' ').toStdString(),
-                         cells.R1 + ' ' + cells.R2 + ' ' + cells.t1 + ' ' + cells.t2 + ' ' + cells.dt1 + ' ' + cells.dt2);
+                QCOMPARE(shown.join(' ').toStdString(), CellsLine(cells));
             }
             if (&request == &requests[1]) {  // the picture in docs/companion.png
                 const QString artifacts = qEnvironmentVariable("RITMOLIS_ARTIFACTS");
