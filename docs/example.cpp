@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     testing::FakeForm form;
     form.find_t = false;
     form.fields = {"10", "", "", "0.6", "0.4"};
-    sk_Click(form);
-    const Companion companion = DescribeCalculation(form);
+    form.sk_Click();
+    const Companion& companion = form.companion();
     const std::string folder = argv[1];
     std::ofstream(folder + "/schematic.svg", std::ios::binary) << Svg(Schematic(companion)) << '\n';
     std::ofstream(folder + "/timing.svg", std::ios::binary) << Svg(TimingDiagram(companion)) << '\n';

@@ -1,5 +1,8 @@
 #include "logic/companion.h"
 
+#include "logic/calculator.h"
+#include "logic/conversions.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "logic/calculator.h"
 #include "logic/companion.h"
 #include "logic/drawing.h"
 #include "logic/tests/companion_cases.h"
