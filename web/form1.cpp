@@ -110,17 +110,20 @@ void Form1Page::ShowBox(BoxKind kind, const std::string& text) {
     dom::Call(kBox, "showModal");
 }
 
-// The box closed: the focus goes back where it was. As in the window, a control
-// disabled while the box was open (Skaičiuoti, by the check that a write runs)
-// cannot take it back: it goes on to the next control in the tab order.
+// The box closed: the focus goes back where it was (the browser takes it back
+// as it closes the box, before this), which is not entering that control (as
+// in the window, where the focus comes back with the window's activation). As
+// there, a control disabled while the box was open (Skaičiuoti, by the check
+// that a write runs) cannot take it back: it goes on to the next control in
+// the tab order, as a Tab would take it there.
 void Form1Page::Box_Close() {
-    const std::string back = std::exchange(focus_before_box_, std::string());
-    if (back.empty()) return;
-    if (dom::Flag(back, "disabled")) {
-        FocusAfter(back);
+    if (focus_before_box_.empty()) return;
+    if (dom::Flag(focus_before_box_, "disabled")) {
+        FocusAfter(focus_before_box_);
     } else {
-        dom::Call(back, "focus");
+        dom::Call(focus_before_box_, "focus");
     }
+    focus_before_box_.clear();
 }
 
 // After each calculation, whatever came of it, the address's fragment holds
@@ -153,7 +156,10 @@ void Form1Page::Window_Blur() {
     if (dom::Get("event", "target") == "window") parked_ = dom::Get("document", "activeElement");
 }
 
-bool Form1Page::Entered() const { return parked_.empty() || parked_ != dom::Get("event", "target"); }
+bool Form1Page::Entered() const {
+    const std::string target = dom::Get("event", "target");
+    return target != parked_ && target != focus_before_box_;
+}
 
 // A field entered by a press of the mouse keeps the selection its entry made
 // when the button comes up (WebKit would put the caret there).

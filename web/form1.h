@@ -40,7 +40,8 @@ public:
     void Document_FocusIn() { parked_.clear(); }
     void Document_MouseDown() { selected_on_entry_.clear(); }
     void Document_MouseUp();
-    // Entering a field, not the focus coming back to it with the page's window.
+    // Entering a field, not the focus coming back to it with the page's
+    // window or from a box.
     [[nodiscard]] bool Entered() const;
 
     // The handler of line `line` of the page's list of events, run as the
@@ -74,7 +75,7 @@ private:
 
     int items_ = 0;      // in C's list
     int chosen_ = -1;
-    std::string focus_before_box_;  // the control's id
+    std::string focus_before_box_;  // the control's id, while a box is open and until its closing is handled
     std::string parked_;            // the focused control while another window has the focus
     std::string selected_on_entry_;
 };
