@@ -47,7 +47,7 @@ def marks(driver, url):
         })();""", MARKS)
 
 
-for engine in ("chromium", "firefox"):
+for engine in (sys.argv[3].split(",") if len(sys.argv) > 3 else ("chromium", "firefox")):
     driver = open_browser(engine)
     times = {"page": [], "floor": []}
     try:
