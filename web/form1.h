@@ -48,30 +48,38 @@ public:
     // form runs its handlers: an error becomes a box.
     void Dispatch(int line);
 
-protected:
-    void ShowText(Field field, const std::string& text) override;
-    void SelectOption1(int index) override;
-    void AddCItem(const std::string& text) override;
-    void Select(Field field, int start, int length) override;
-    // A modal dialog does not block the caller as the desktop's box does; the
-    // logic shows a message only as the last thing a handler does, and the
-    // dialog takes all input until it is closed, so the effect is the same.
-    void ShowBox(BoxKind kind, const std::string& text) override;
-    void ShowCompanion(const Companion& companion) override;  // companion_panel.cpp
-
 private:
     void WireEvents();
     // A page opened with a fragment that WriteLink wrote starts with its
     // values, as if the user chose the mode and typed them; any other fragment
     // is left alone. The values only ever become the fields' text.
     void ReadLink();
+
+    // An input's value, set without an event (the form runs the handler), and
+    // its selection, which the mouse's button must not undo when it comes up.
+    void ShowText(Field field, const std::string& text) override;
+    void Select(Field field, int start, int length) override;
     void SelectAll(std::string_view id);
     // Moves the focus to the first enabled control after `id` in tab order.
     void FocusAfter(std::string_view id);
-    // The list of C: open or closed, and the item shown as chosen (-1: none).
+
+    // A radio button of the mode.
+    void SelectOption1(int index) override;
+
+    // C's list, which the page draws itself: its items, open or closed, and
+    // the item shown as chosen (-1: none).
+    void AddCItem(const std::string& text) override;
     void ShowList(bool open);
     void ChooseItem(int index);
     [[nodiscard]] int ItemOfText() const;
+
+    // A <dialog>, modal: it does not block the caller as the desktop's box
+    // does, but the logic shows a message only as the last thing a handler
+    // does, and the dialog takes all input until it is closed, so the effect
+    // is the same.
+    void ShowBox(BoxKind kind, const std::string& text) override;
+    // The section below the form (companion_panel.cpp).
+    void ShowCompanion(const Companion& companion) override;
 
     int items_ = 0;      // in C's list
     int chosen_ = -1;

@@ -35,13 +35,19 @@ public:
     void EndProgram() override;
 
 protected:
+    // A field's line edit: Qt signals the form's own writes as it signals
+    // typing, and the signal then runs nothing (WireEvents).
     void ShowText(Field field, const std::string& text) override;
-    void SelectOption1(int index) override;
-    void AddCItem(const std::string& text) override;
     void Select(Field field, int start, int length) override;
+    // The combo box's list, and the option buttons' group.
+    void AddCItem(const std::string& text) override;
+    void SelectOption1(int index) override;
+    // A QMessageBox over the window, modal; the companion in the second
+    // window, once F1 has made it.
     void ShowBox(BoxKind kind, const std::string& text) override;
     void ShowCompanion(const Companion& companion) override;
 
+    // Entering R1 or R2 and leaving C: the form's focus handlers.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
