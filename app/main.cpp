@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name: on Wayland it is the window's app id, by which
     // the desktop finds the program's icon and menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("ritmolis"));
-    ritmolis::Form1 form;
+    ritmolis::Form1Window form;
     form.show();
     return QApplication::exec();
 }

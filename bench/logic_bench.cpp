@@ -2,6 +2,7 @@
 // keystroke, and a whole click in each mode (with the checks its writes raise).
 #include <benchmark/benchmark.h>
 
+#include "logic/calculator.h"
 #include "logic/tests/fake_form.h"
 
 namespace {

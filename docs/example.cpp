@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     testing::FakeForm form;
     form.find_t = false;
     form.fields = {"10", "", "", "0.6", "0.4"};
-    sk_Click(form);
-    const Companion companion = DescribeCalculation(form);
+    form.sk_Click();
+    const Companion& companion = form.companion();
     const std::string folder = argv[1];
     std::ofstream(folder + "/schematic.svg", std::ios::binary) << Svg(Schematic(companion)) << '\n';
     std::ofstream(folder + "/timing.svg", std::ios::binary) << Svg(TimingDiagram(companion)) << '\n';
@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     std::cout << "| Eilė | R1, kΩ | R2, kΩ | t1, s | t2, s | Nuokrypis t1, % | Nuokrypis t2, % |\n"
               << "|---|--:|--:|--:|--:|--:|--:|\n";
     for (const StandardRow& row : companion.rows) {
-        std::cout << "| " << row.series << " | " << row.R1 << " | " << row.R2 << " | " << row.t1 << " | " << row.t2
-                  << " | " << row.dt1 << " | " << row.dt2 << " |\n";
+        std::cout << "| " << row.series;
+        for (const auto cell : kStandardCells) std::cout << " | " << row.*cell;
+        std::cout << " |\n";
     }
 }

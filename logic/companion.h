@@ -18,11 +18,9 @@
 #include <vector>
 
 #include "logic/form_state.h"
+#include "logic/values.h"
 
 namespace ritmolis {
-
-// What a value that does not exist shows.
-inline constexpr const char* kNoValue = "nėra";
 
 // The standard parts of one series nearest to the results, and what they give.
 struct StandardRow {
@@ -52,6 +50,9 @@ struct Companion {
 // prints): the parts, the times, f and D, then each row of standard parts.
 [[nodiscard]] std::string CompanionLine(const Companion& companion);
 
+// The cells of a row of standard parts after its series, joined by spaces.
+[[nodiscard]] std::string CellsLine(const StandardRow& row);
+
 // The companion's texts, in Lithuanian like the form.
 inline constexpr const char* kCompanionTitle = "Ritmolis — schema";
 inline constexpr const char* kSchematicCaption = "Schema";
@@ -70,6 +71,11 @@ inline constexpr const char* kDutyFormula = "D = t1 / (t1 + t2), %";
 // The table's column headers; each row's header is its series.
 inline constexpr std::array<const char*, 7> kStandardHeaders{"Eilė", "R1", "R2", "t1", "t2", "Nuokrypis t1, %",
                                                              "Nuokrypis t2, %"};
+// The cells of a row after its series, in the order of the headers after the
+// first: the one list that the logic, the front ends and the tests go through.
+inline constexpr std::array kStandardCells{&StandardRow::R1, &StandardRow::R2, &StandardRow::t1,
+                                           &StandardRow::t2, &StandardRow::dt1, &StandardRow::dt2};
+static_assert(kStandardCells.size() + 1 == kStandardHeaders.size());
 // What the desktop's second window says before a calculation, or after a change.
 inline constexpr const char* kNothingCalculated = "Paspauskite „Skaičiuoti“: čia bus skaičiavimo schema ir vertės.";
 

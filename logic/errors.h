@@ -35,6 +35,11 @@ public:
 // The text the user sees for each kind of fault.
 [[nodiscard]] const char* FaultText(FaultKind kind) noexcept;
 inline constexpr const char* kConversionErrorText = "Netinkamas skaičius";
+// What the user sees of an error that is not the calculator's own: memory
+// that ran out, or anything else a library raised (whose own text is English
+// and meant for programmers).
+inline constexpr const char* kOutOfMemoryText = "Trūksta atminties";
+inline constexpr const char* kUnexpectedErrorText = "Netikėta programos klaida";
 
 // Raises the arithmetic fault of the given kind; never returns.
 [[noreturn]] void RaiseArithmeticFault(FaultKind kind);

@@ -54,8 +54,3 @@ protected:
 };
 
 }  // namespace ritmolis
-
-// The rest of the logic's interface, so that the window needs only this header.
-#include "logic/calculator.h"
-#include "logic/conversions.h"
-#include "logic/errors.h"

@@ -23,7 +23,7 @@
 #include "logic/companion.h"
 #include "logic/drawing.h"
 #include "logic/form_controls.h"
-#include "logic/form_state.h"
+#include "logic/conversions.h"
 
 namespace ritmolis {
 namespace {
@@ -101,8 +101,10 @@ std::string Markup() {
 std::string CompanionMarkup() {
     std::ostringstream out;
     out << "<section id=\"companion\" aria-label=\"" << EscapeMarkup(kCompanionTitle) << "\" hidden>\n"
-        << "<figure id=\"schematic\"><figcaption>" << EscapeMarkup(kSchematicCaption) << "</figcaption><div></div></figure>\n"
-        << "<figure id=\"timing\"><figcaption>" << EscapeMarkup(kTimingCaption) << "</figcaption><div></div></figure>\n"
+        << "<figure id=\"schematic\"><figcaption>" << EscapeMarkup(kSchematicCaption)
+        << "</figcaption><div id=\"schematic-drawing\"></div></figure>\n"
+        << "<figure id=\"timing\"><figcaption>" << EscapeMarkup(kTimingCaption)
+        << "</figcaption><div id=\"timing-drawing\"></div></figure>\n"
         << "<div class=\"values\">\n";
     for (const auto& [id, caption, formula] : {std::tuple{"f", kFrequencyCaption, kFrequencyFormula},
                                               std::tuple{"D", kDutyCaption, kDutyFormula}}) {
@@ -115,7 +117,7 @@ std::string CompanionMarkup() {
     for (const char* line : kUnits) out << EscapeMarkup(line) << "<br>";
     out << "</p>\n</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr>";
     for (const char* header : kStandardHeaders) out << "<th scope=\"col\">" << EscapeMarkup(header) << "</th>";
-    out << "</tr></thead>\n<tbody></tbody>\n</table>\n</section>\n";
+    out << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n</section>\n";
     return out.str();
 }
 

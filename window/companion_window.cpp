@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
@@ -119,8 +118,8 @@ void CompanionWindow::Show(const Companion& companion) {
         const StandardRow& standard = companion.rows[static_cast<std::size_t>(row)];
         series << QString::fromUtf8(standard.series);
         int column = 0;
-        for (const std::string* cell : {&standard.R1, &standard.R2, &standard.t1, &standard.t2, &standard.dt1, &standard.dt2}) {
-            auto* item = new QTableWidgetItem(Text(*cell));
+        for (const auto cell : kStandardCells) {
+            auto* item = new QTableWidgetItem(Text(standard.*cell));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             E_->setItem(row, column++, item);
         }
@@ -132,25 +131,12 @@ void CompanionWindow::Show(const Companion& companion) {
     resize(size().expandedTo(sizeHint()));
 }
 
-CompanionLink::CompanionLink(QWidget* form, const FormState& state) : QObject(form), form_(form), state_(state) {
-    for (auto* field : form->findChildren<QLineEdit*>()) connect(field, &QLineEdit::textChanged, this, &CompanionLink::Changed);
-    for (auto* mode : form->findChildren<QRadioButton*>()) connect(mode, &QRadioButton::toggled, this, &CompanionLink::Changed);
+CompanionLink::CompanionLink(QWidget* form, const Form1& logic) : QObject(form), form_(form), logic_(logic) {
     connect(new QShortcut(QKeySequence(Qt::Key_F1), form), &QShortcut::activated, this, &CompanionLink::Toggle);
 }
 
-void CompanionLink::Calculated() {
-    last_ = DescribeCalculation(state_);
-    ShowLast();
-}
-
-void CompanionLink::Changed() {
-    if (!last_.calculated) return;  // nothing shown
-    last_ = Companion{};
-    ShowLast();
-}
-
-void CompanionLink::ShowLast() {
-    if (window_) window_->Show(last_);
+void CompanionLink::Show(const Companion& companion) {
+    if (window_) window_->Show(companion);
 }
 
 void CompanionLink::Toggle() {
@@ -160,7 +146,7 @@ void CompanionLink::Toggle() {
     }
     if (!window_) {
         window_ = new CompanionWindow(form_);
-        window_->Show(last_);
+        window_->Show(logic_.companion());
         // Beside the form, on its right where the screen has room, else on its left.
         const QRect frame = form_->frameGeometry();
         const QRect screen = form_->screen()->availableGeometry();

@@ -5,14 +5,15 @@
 //
 // CompanionLink ties it to the form: F1 on the form opens it, F1 or Escape in
 // it closes it. It is made the first time F1 asks for it, so that at start the
-// program is one window. It shows the last calculation while no field and no
-// mode has changed since, and follows each calculation while it is open.
+// program is one window. It shows what the form decides the companion shows
+// (Form1::companion()), and follows it while it is open.
 #pragma once
 
 #include <QObject>
 #include <QWidget>
 
 #include "logic/companion.h"
+#include "logic/form1.h"
 
 class QLabel;
 class QLineEdit;
@@ -45,23 +46,17 @@ class CompanionLink : public QObject {
     Q_OBJECT
 
 public:
-    // Listens to the form's fields and modes (its line edits and option
-    // buttons) and to F1 on it; `state` is the form as the logic reads it.
-    CompanionLink(QWidget* form, const FormState& state);
+    // Listens to F1 on the form; `logic` is the form whose companion it shows.
+    CompanionLink(QWidget* form, const Form1& logic);
 
-    // After a click on "Skaičiuoti" that raised no error.
-    void Calculated();
-    // A field or the mode changed: what was shown no longer belongs to it.
-    void Changed();
+    // What the window shows now, if it has been made.
+    void Show(const Companion& companion);
     // F1: opens the window beside the form, or closes it.
     void Toggle();
 
 private:
-    void ShowLast();
-
     QWidget* form_;
-    const FormState& state_;
-    Companion last_;
+    const Form1& logic_;
     CompanionWindow* window_ = nullptr;  // a child of the form, made when first asked for
 };
 

@@ -11,8 +11,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <array>
-#include <exception>
 #include <utility>
 
 #include "logic/form_controls.h"
@@ -83,7 +81,7 @@ bool MovesBetweenControls(const QEvent* event) {
 
 }  // namespace
 
-Form1::Form1(std::function<void()> end_program)
+Form1Window::Form1Window(std::function<void()> end_program)
     : end_program_(end_program ? std::move(end_program) : [] { QCoreApplication::exit(0); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Utf8(kFormCaption));
@@ -92,8 +90,8 @@ Form1::Form1(std::function<void()> end_program)
     move(QApplication::primaryScreen()->availableGeometry().center() - rect().center());
     NameComboBoxesByLabel();
     CreateControls();
-    WireEvents();
     companion_ = new CompanionLink(this, *this);
+    WireEvents();
     Form_Load();
     // The window opens with the focus in C and its whole text selected, so
     // that the first keystroke replaces the prompt, as entering C by Tab does.
@@ -101,11 +99,11 @@ Form1::Form1(std::function<void()> end_program)
 }
 
 template <class Widget>
-Widget* Form1::Find(std::string_view name) const {
+Widget* Form1Window::Find(std::string_view name) const {
     return findChild<Widget*>(Utf8(name), Qt::FindDirectChildrenOnly);
 }
 
-void Form1::CreateControls() {
+void Form1Window::CreateControls() {
     QWidget* previous = nullptr;  // in tab order, the last control that takes the focus
     for (const Control& control : kControls) {
         QWidget* widget = NewControl(this, control);
@@ -116,42 +114,57 @@ void Form1::CreateControls() {
     for (const Control& control : kControls) {
         if (!control.buddy.empty()) Find<QLabel>(control.name)->setBuddy(Find<QWidget>(control.buddy));
     }
+    for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i] = Find<QWidget>(kFieldNames[i]);
     C = Find<QComboBox>("C");
-    R1 = Find<QLineEdit>("R1");
-    R2 = Find<QLineEdit>("R2");
     sk = Find<QPushButton>("sk");
-    t1 = Find<QLineEdit>("t1");
-    t2 = Find<QLineEdit>("t2");
     Command2 = Find<QPushButton>("Command2");
     for (const Control& control : kControls) {
         if (control.kind == ControlKind::OptionButton) Option1.push_back(Find<QRadioButton>(control.name));
     }
 }
 
-void Form1::WireEvents() {
-    const auto on = [this](void (Form1::*handler)()) { return [this, handler] { Run(handler); }; };
-    connect(C, &QComboBox::editTextChanged, this, on(&Form1::C_Change));
-    connect(R1, &QLineEdit::textChanged, this, on(&Form1::R1_Change));
-    connect(R2, &QLineEdit::textChanged, this, on(&Form1::R2_Change));
-    connect(t1, &QLineEdit::textChanged, this, on(&Form1::t1_Change));
-    connect(t2, &QLineEdit::textChanged, this, on(&Form1::t2_Change));
-    connect(sk, &QPushButton::clicked, this, on(&Form1::sk_Click));
-    connect(Command2, &QPushButton::clicked, this, on(&Form1::Command2_Click));
+// Each control's events to the form's handlers. A field's change signal comes
+// with every change of its text, the user's (typing, or picking an item from
+// C's list) and the form's own writes alike: those run the field's handler
+// already (SetText), so while the form writes, the signal runs nothing.
+void Form1Window::WireEvents() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const auto handler = kChangeHandlers.at(i);
+        const auto run = [this, handler] {
+            if (!writing_) (this->*handler)();
+        };
+        if (FieldControl(static_cast<Field>(i)) == C) {
+            connect(C, &QComboBox::editTextChanged, this, run);
+        } else {
+            connect(Edit(static_cast<Field>(i)), &QLineEdit::textChanged, this, run);
+        }
+    }
+    connect(sk, &QPushButton::clicked, this, [this] { sk_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    for (QRadioButton* mode : Option1) connect(mode, &QRadioButton::toggled, this, [this] { Companion_ModeChange(); });
     // Focus changes: C_LostFocus, R1_GotFocus and R2_GotFocus (eventFilter).
-    for (QWidget* control : std::array<QWidget*, 3>{C, R1, R2}) control->installEventFilter(this);
+    for (const Field field : {Field::C, Field::R1, Field::R2}) FieldControl(field)->installEventFilter(this);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    QWidget* R1 = FieldControl(Field::R1);
+    QWidget* R2 = FieldControl(Field::R2);
     switch (event->type()) {
     case QEvent::FocusIn:
         if (watched == R1 || watched == R2) {
-            if (MovesBetweenControls(event)) Run(watched == R1 ? &Form1::R1_GotFocus : &Form1::R2_GotFocus);
+            if (MovesBetweenControls(event)) {
+                if (watched == R1) {
+                    R1_GotFocus();
+                } else {
+                    R2_GotFocus();
+                }
+            }
             const bool by_press = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
             entered_by_press_ = by_press ? static_cast<QLineEdit*>(watched) : nullptr;
         }
         break;
     case QEvent::FocusOut:
-        if (watched == C && MovesBetweenControls(event)) Run(&Form1::C_LostFocus);
+        if (watched == C && MovesBetweenControls(event)) C_LostFocus();
         if (watched == entered_by_press_) entered_by_press_ = nullptr;
         break;
     case QEvent::MouseButtonPress:
@@ -167,35 +180,39 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::Form_Load() {
-    Option1.front()->setChecked(true);
-    {
-        // Filling the list leaves the text of C as it is. (Qt would make the
-        // first item current, replacing the prompt, so put the prompt back.)
-        const QSignalBlocker quiet(C);
-        const QString prompt = C->currentText();
-        for (const double item : kCItems) {
-            C->addItem(QString::fromStdString(FormatNumber(item)));
-        }
-        C->setCurrentIndex(-1);
-        C->setEditText(prompt);
-    }
-    sk->setEnabled(false);
+QLineEdit* Form1Window::Edit(Field field) const {
+    QWidget* control = FieldControl(field);
+    return control == C ? C->lineEdit() : static_cast<QLineEdit*>(control);
 }
 
-void Form1::R1_GotFocus() { R1->setSelection(0, static_cast<int>(R1->text().size())); }
-void Form1::R2_GotFocus() { R2->setSelection(0, static_cast<int>(R2->text().size())); }
+std::string Form1Window::Text(Field field) const { return Edit(field)->text().toStdString(); }
 
-void Form1::Run(void (Form1::*handler)()) {
-    try {
-        (this->*handler)();
-    } catch (const std::exception& error) {
-        ShowBox(QMessageBox::Critical, error.what());
-    }
+void Form1Window::ShowText(Field field, const std::string& text) {
+    const bool writing = std::exchange(writing_, true);
+    Edit(field)->setText(QString::fromStdString(text));
+    writing_ = writing;
 }
 
-void Form1::ShowBox(int icon, const std::string& text) {
-    QMessageBox box(static_cast<QMessageBox::Icon>(icon), QString::fromUtf8(kProgramTitle),
+bool Form1Window::Option1Selected(int index) const { return Option1.at(static_cast<std::size_t>(index))->isChecked(); }
+
+void Form1Window::SelectOption1(int index) { Option1.at(static_cast<std::size_t>(index))->setChecked(true); }
+
+// An item appended leaves the text of C as it is. (Qt would make the first
+// item current, replacing the prompt, so put the text back.)
+void Form1Window::AddCItem(const std::string& text) {
+    const QSignalBlocker quiet(C);
+    const QString shown = C->currentText();
+    C->addItem(QString::fromStdString(text));
+    C->setCurrentIndex(-1);
+    C->setEditText(shown);
+}
+
+void Form1Window::Select(Field field, int start, int length) { Edit(field)->setSelection(start, length); }
+
+void Form1Window::SetSkEnabled(bool enabled) { sk->setEnabled(enabled); }
+
+void Form1Window::ShowBox(BoxKind kind, const std::string& text) {
+    QMessageBox box(kind == BoxKind::Error ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromUtf8(kProgramTitle),
                     QString::fromStdString(text), QMessageBox::Ok, this);
     // The text describes the box too: Orca 48 announces an alert with its
     // description, and with its labels only when they hold three words or more
@@ -204,36 +221,8 @@ void Form1::ShowBox(int icon, const std::string& text) {
     box.exec();
 }
 
-QLineEdit* Form1::Edit(Field field) const {
-    switch (field) {
-    case Field::R1: return R1;
-    case Field::R2: return R2;
-    case Field::t1: return t1;
-    case Field::t2: return t2;
-    case Field::C: break;
-    }
-    return nullptr;
-}
+void Form1Window::ShowCompanion(const Companion& companion) { companion_->Show(companion); }
 
-std::string Form1::Text(Field field) const {
-    return (field == Field::C ? C->currentText() : Edit(field)->text()).toStdString();
-}
-
-void Form1::SetText(Field field, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (field == Field::C) {
-        C->setEditText(value);
-    } else {
-        Edit(field)->setText(value);
-    }
-}
-
-bool Form1::Option1Selected(int index) const { return Option1.at(static_cast<std::size_t>(index))->isChecked(); }
-
-void Form1::SetSkEnabled(bool enabled) { sk->setEnabled(enabled); }
-
-void Form1::ShowMessage(const std::string& text) { ShowBox(QMessageBox::NoIcon, text); }
-
-void Form1::EndProgram() { end_program_(); }
+void Form1Window::EndProgram() { end_program_(); }
 
 }  // namespace ritmolis

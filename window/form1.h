@@ -1,18 +1,17 @@
-// The program's one window, Form1: fourteen controls over Qt Widgets, the form
-// state the calculator works on, and the wiring of control events to the
-// calculator. Each event handler is a line or two that calls the logic; the
-// window itself computes nothing.
-//
-// Errors that escape a handler are caught in one place (Run) and shown in a
-// box; no exception ever reaches Qt's event loop.
+// The program's one window: the form Form1 (logic/form1.h) over Qt Widgets,
+// its fourteen controls made from the form's table (logic/form_controls.h).
+// It shows what the form's handlers decide and sends its controls' events to
+// them; it decides nothing itself. F1 opens the companion beside it
+// (companion_window.h).
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <string_view>
 #include <vector>
 
-#include "logic/form_state.h"
+#include "logic/form1.h"
 #include "window/companion_window.h"
 
 class QComboBox;
@@ -22,68 +21,55 @@ class QRadioButton;
 
 namespace ritmolis {
 
-// The title of the program's message boxes.
-inline constexpr const char* kProgramTitle = "Ritmolis";
-
-class Form1 : public QWidget, public FormState {
+class Form1Window : public QWidget, public Form1 {
     Q_OBJECT
 
 public:
     // `end_program` ends the program; by default it leaves the event loop with
     // status 0.
-    explicit Form1(std::function<void()> end_program = {});
+    explicit Form1Window(std::function<void()> end_program = {});
 
     [[nodiscard]] std::string Text(Field field) const override;
-    void SetText(Field field, const std::string& text) override;
     [[nodiscard]] bool Option1Selected(int index) const override;
     void SetSkEnabled(bool enabled) override;
-    void ShowMessage(const std::string& text) override;
     void EndProgram() override;
 
 protected:
+    // A field's line edit: Qt signals the form's own writes as it signals
+    // typing, and the signal then runs nothing (WireEvents).
+    void ShowText(Field field, const std::string& text) override;
+    void Select(Field field, int start, int length) override;
+    // The combo box's list, and the option buttons' group.
+    void AddCItem(const std::string& text) override;
+    void SelectOption1(int index) override;
+    // A QMessageBox over the window, modal; the companion in the second
+    // window, once F1 has made it.
+    void ShowBox(BoxKind kind, const std::string& text) override;
+    void ShowCompanion(const Companion& companion) override;
+
+    // Entering R1 or R2 and leaving C: the form's focus handlers.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The controls of the form's table (logic/form_controls.h), in tab order.
+    // The controls of the form's table, in tab order.
     void CreateControls();
     void WireEvents();
 
-    // The event handlers.
-    void Form_Load();
-    void C_Change() { CheckInputs(*this); }
-    void C_LostFocus() { CheckInputs(*this); }
-    void R1_Change() { CheckInputs(*this); }
-    void R2_Change() { CheckInputs(*this); }
-    void t1_Change() { CheckInputs(*this); }
-    void t2_Change() { CheckInputs(*this); }
-    void R1_GotFocus();
-    void R2_GotFocus();
-    void sk_Click() {
-        ritmolis::sk_Click(*this);
-        companion_->Calculated();
-    }
-    void Command2_Click() { EndProgram(); }
-
-    // Runs a handler; an error it raises is shown in a box, and the program goes on.
-    void Run(void (Form1::*handler)());
-    // A modal box titled with the program's name, with an OK button; `icon` is a QMessageBox::Icon.
-    void ShowBox(int icon, const std::string& text);
-
-    QLineEdit* Edit(Field field) const;
     // The form's control of that name.
     template <class Widget>
     Widget* Find(std::string_view name) const;
+    // The control that holds the field (C's combo box, the other fields' line edits) and its text.
+    [[nodiscard]] QWidget* FieldControl(Field field) const { return fields_.at(static_cast<std::size_t>(field)); }
+    [[nodiscard]] QLineEdit* Edit(Field field) const;
 
     std::function<void()> end_program_;
-    CompanionLink* companion_ = nullptr;  // F1's second window and what it shows
+    CompanionLink* companion_ = nullptr;  // F1's second window
+    std::array<QWidget*, 5> fields_{};    // in the order of Field
     QComboBox* C = nullptr;
-    QLineEdit* R1 = nullptr;
-    QLineEdit* R2 = nullptr;
     QPushButton* sk = nullptr;
-    QLineEdit* t1 = nullptr;
-    QLineEdit* t2 = nullptr;
     QPushButton* Command2 = nullptr;
     std::vector<QRadioButton*> Option1;  // the option buttons of the table, in its order
+    bool writing_ = false;  // the form writes a field's text (ShowText)
     // The field whose entry by a mouse press has just selected its text: that
     // press must not put the caret down and undo the selection.
     QLineEdit* entered_by_press_ = nullptr;

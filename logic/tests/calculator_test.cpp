@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "logic/calculator.h"
+#include "logic/errors.h"
 #include "logic/tests/fake_form.h"
 
 namespace ritmolis {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "logic/calculator.h"
 #include "logic/companion.h"
 #include "logic/drawing.h"
 #include "logic/tests/companion_cases.h"
@@ -42,9 +43,7 @@ TEST(Companion, CaseTable) {
         EXPECT_EQ(companion.D, cell[8]);
         std::vector<std::string> rows;
         rows.reserve(companion.rows.size());
-        for (const StandardRow& row : companion.rows) {
-            rows.push_back(row.R1 + ' ' + row.R2 + ' ' + row.t1 + ' ' + row.t2 + ' ' + row.dt1 + ' ' + row.dt2);
-        }
+        for (const StandardRow& row : companion.rows) rows.push_back(CellsLine(row));
         EXPECT_EQ(rows, companion.find_r && companion.calculated ? std::vector<std::string>(cell.begin() + 9, cell.end())
                                                                  : std::vector<std::string>{});
         ++cases;

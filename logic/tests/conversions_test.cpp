@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "logic/form_state.h"
+#include "logic/conversions.h"
+#include "logic/errors.h"
 
 namespace ritmolis {
 namespace {

@@ -19,7 +19,9 @@
 
 #include "logic/companion.h"
 #include "logic/drawing.h"
-#include "logic/form_state.h"
+#include "logic/calculator.h"
+#include "logic/conversions.h"
+#include "logic/errors.h"
 #include "logic/tests/fake_form.h"
 
 namespace ritmolis {

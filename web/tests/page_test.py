@@ -94,6 +94,28 @@ def box(driver):
                 buttons: box.querySelectorAll('button').length, focus: document.activeElement.id};""")
 
 
+def type_into(driver, texts_by_field, times=1):
+    """Each field's new text as typing gives it (each text `times` over, made in the page): the text set,
+    then an input event that bubbles, as a keystroke's does (so that a listener on the form hears it too)."""
+    js(driver, """for (const [id, text] of Object.entries(arguments[0])) {
+            const field = document.getElementById(id);
+            field.value = text.repeat(arguments[1]);
+            field.dispatchEvent(new InputEvent('input', {bubbles: true, inputType: 'insertText'}));
+        }""", texts_by_field, times)
+
+
+def calculate(driver, mode, fields):
+    """The fields typed, the mode chosen, Skaičiuoti clicked (enabled first, as a mode change may leave it);
+    returns the box the click opened, if any, left open. The focus leaves C first, as a person's click into
+    another field would take it, so that leaving C runs its check before the fields are typed, not at the click."""
+    js(driver, "document.getElementById('t1').focus()")
+    type_into(driver, dict(zip(FIELDS, fields)))
+    js(driver, "document.getElementById('Option1(' + arguments[0] + ')').click();"
+               "document.getElementById('sk').disabled = false;", mode)
+    driver.find_element(By.ID, "sk").click()
+    return box(driver)
+
+
 def audit(driver):
     js(driver, axe_file.read_text(encoding="utf-8"))
     return driver.execute_async_script("""const done = arguments[0];
@@ -173,16 +195,7 @@ def table(driver):
     load(driver)
     for number, cell in enumerate(lines):
         mode, fields, kind, text, after = cell[0], cell[1:6], cell[6], cell[7], cell[8:13]
-        js(driver, """arguments[0].forEach((id, i) => {
-                const field = document.getElementById(id);
-                field.value = arguments[1][i];
-                field.dispatchEvent(new InputEvent('input'));
-            });
-            document.getElementById('Option1(' + arguments[2] + ')').click();
-            document.getElementById('sk').disabled = false;  // as a mode change may leave it""",
-           FIELDS, fields, mode)
-        driver.find_element(By.ID, "sk").click()
-        shown = box(driver)
+        shown = calculate(driver, mode, fields)
         expected = None if kind == "none" else {
             "role": "alertdialog", "title": "Ritmolis", "text": text, "error": kind == "error", "buttons": 1,
             "focus": "box-ok"}
@@ -204,6 +217,27 @@ def table(driver):
                   f"the focus back on {'Skaičiuoti' if place == 'sk' else 't1, after the disabled Skaičiuoti'}",
                   box(driver) is None and back == place, (box(driver), back))
         check(f"table line {number + 1}: the fields after", texts(driver) == after, texts(driver))
+
+
+def out_of_memory(driver):
+    """A text longer than the module's memory can hold (24 million characters pasted into R1): the check it
+    runs cannot read it, and the box says so in the program's own words; then the program goes on. (WebKit
+    keeps no more than 524,288 characters of a field, which the memory holds: there no box comes.)"""
+    load(driver)
+    type_into(driver, {"C": "1000", "R2": "1"})
+    js(driver, "document.getElementById('R1').focus()")
+    type_into(driver, {"R1": "x"}, 24 << 20)
+    kept = js(driver, "return document.getElementById('R1').value.length")
+    shown = box(driver)
+    if shown:
+        keys(driver, Keys.ENTER)
+    type_into(driver, {"R1": "1"})
+    expected = {"role": "alertdialog", "title": "Ritmolis", "text": "Trūksta atminties", "error": True, "buttons": 1,
+                "focus": "box-ok"} if kept == 24 << 20 else None
+    what = 'the box "Trūksta atminties"' if expected else "no box"
+    check(f"{kept} characters in R1: {what}, then R1 = 1 enables Skaičiuoti",
+          shown == expected and box(driver) is None and enabled(driver) and focused(driver) == "R1",
+          (kept, shown, enabled(driver), focused(driver)))
 
 
 def button_rule(driver):
@@ -238,8 +272,7 @@ def entries(driver):
         name, enter, holds, selected, typed, after = cell
         load(driver)
         if enter != "start":
-            js(driver, "const f = document.getElementById(arguments[0]); f.value = arguments[1];"
-                       "f.dispatchEvent(new InputEvent('input'));", name, holds)
+            type_into(driver, {name: holds})
         if enter in ("tab", "backtab"):
             js(driver, """const all = [...document.querySelectorAll('#Form1 input:not([type=radio]), #Form1 button')];
                 all[all.indexOf(document.getElementById(arguments[0])) + arguments[1]].focus();""",
@@ -307,11 +340,7 @@ def accessibility(driver):
                                                             "sužinoti T", "sužinoti R1 ir R2"], names)
     violations = audit(driver)
     check("axe-core at start: no violation", violations == [], violations)
-    driver.find_element(By.ID, "t1").click()  # leaving C, which would run the check
-    js(driver, "document.getElementById('C').value = '0'; document.getElementById('t1').value = '2';"
-               "document.getElementById('t2').value = '1'; document.getElementById('Option1(1)').click();"
-               "document.getElementById('sk').disabled = false;")
-    driver.find_element(By.ID, "sk").click()
+    calculate(driver, "1", ["0", "", "", "2", "1"])
     violations = audit(driver)
     check("axe-core with the error box open: no violation", box(driver) is not None and violations == [], violations)
 
@@ -327,17 +356,8 @@ def companion(driver):
                 D: document.getElementById('D').value, table: !E.hidden, schematic: title ? title.textContent : '',
                 rows: [...E.tBodies[0].rows].map(row => [...row.cells].map(cell => cell.textContent).join(' '))};"""
 
-    def calculate(mode, fields):
-        js(driver, """arguments[0].forEach((id, i) => {
-                const field = document.getElementById(id);
-                field.value = arguments[1][i];
-                field.dispatchEvent(new InputEvent('input', {bubbles: true}));
-            });
-            document.getElementById('Option1(' + arguments[2] + ')').click();
-            document.getElementById('sk').disabled = false;  // as a mode change may leave it""",
-           FIELDS, fields, mode)
-        driver.find_element(By.ID, "sk").click()
-        if box(driver):
+    def calculated(mode, fields):
+        if calculate(driver, mode, fields):
             keys(driver, Keys.ENTER)
 
     screen(driver, 900, 1000)
@@ -346,7 +366,7 @@ def companion(driver):
     check("companion: before any calculation it takes no room", room == 0, room)
     for number, cell in enumerate(cases):
         mode, fields, parts, f, D, series = cell[0], cell[1:6], cell[6].split(), cell[7], cell[8], cell[9:12]
-        calculate(mode, fields)
+        calculated(mode, fields)
         state = js(driver, shown)
         standard = [f"{name} {cells}" for name, cells in zip(("E12", "E24", "E96"), series)] if mode == "1" and f else []
         check(f"companion {number + 1}: {' '.join(fields)} in mode {mode}: f {f or '-'}, D {D or '-'}, "
@@ -360,7 +380,7 @@ def companion(driver):
             driver.save_screenshot(str(artifacts / "web-companion.png"))  # docs/web-companion.png
     cleared = {"hidden": True, "f": "", "D": "", "table": False, "schematic": "", "rows": []}
     for change in ("t1 typed", "the mode", "C picked from its list"):
-        calculate("1", ["1000", "", "", "2", "1"])
+        calculated("1", ["1000", "", "", "2", "1"])
         filled = js(driver, shown)
         if change == "t1 typed":
             driver.find_element(By.ID, "t1").click()
@@ -580,6 +600,7 @@ for engine in engines:
         typical_request(driver)
         mouse_pick(driver)
         table(driver)
+        out_of_memory(driver)
         button_rule(driver)
         entries(driver)
         comes_back(driver)

@@ -12,10 +12,15 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTableWidget>
+#include <functional>
 #include <memory>
+#include <new>
+#include <stdexcept>
+#include <utility>
 #include <string>
 
 #include "logic/companion.h"
+#include "logic/errors.h"
 #include "logic/form_controls.h"
 #include "window/companion_window.h"
 #include "window/drawing_view.h"
@@ -59,19 +64,34 @@ QList<QStringList> Rows(const char* resource, qsizetype columns) {
     return rows;
 }
 
+// The window, counting the runs of the input check (each sets the button's
+// state), and raising an error from the next one where a test asks.
+class CountingWindow : public Form1Window {
+public:
+    using Form1Window::Form1Window;
+    int checks = 0;
+    std::function<void()> fault;
+
+    void SetSkEnabled(bool enabled) override {
+        ++checks;
+        if (fault) std::exchange(fault, {})();
+        Form1Window::SetSkEnabled(enabled);
+    }
+};
+
 }  // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<CountingWindow> form_;
     int ends_ = 0;  // calls of EndProgram
 
     template <class Control = QWidget>
     Control* Get(const char* name) { return Find<Control>(*form_, name); }
 
     void OpenAgain() {
-        form_ = std::make_unique<Form1>([this] { ++ends_; });
+        form_ = std::make_unique<CountingWindow>([this] { ++ends_; });
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     }
@@ -205,9 +225,13 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "1");
         QVERIFY(sk->isEnabled());
         const QSignalSpy t1_changes(t1, &QLineEdit::textChanged);
+        form_->checks = 0;
         QVERIFY(!ClickAndCloseBox(sk));
         QCOMPARE(t1_changes.size(), 2);
         QCOMPARE(t1_changes.at(0).at(0).toString(), "1.386");
+        // Qt signals each of the calculation's four writes as it signals
+        // typing, and each runs the check once, not twice.
+        QCOMPARE(form_->checks, 4);
         QCOMPARE(FieldTexts(*form_), QStringList({"1000", "1", "1", "1.39", "0.69"}));
     }
 
@@ -326,8 +350,7 @@ private slots:
                 QCOMPARE(E->verticalHeaderItem(row)->text(), cells.series);
                 QStringList shown;
                 for (int column = 0; column < E->columnCount(); ++column) shown << E->item(row, column)->text();
-                QCOMPARE(shown.join(' ').toStdString(),
-                         cells.R1 + ' ' + cells.R2 + ' ' + cells.t1 + ' ' + cells.t2 + ' ' + cells.dt1 + ' ' + cells.dt2);
+                QCOMPARE(shown.join(' ').toStdString(), CellsLine(cells));
             }
             if (&request == &requests[1]) {  // the picture in docs/companion.png
                 const QString artifacts = qEnvironmentVariable("RITMOLIS_ARTIFACTS");
@@ -364,6 +387,29 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), window);
         QTest::keyClick(window, Qt::Key_F1);
         QVERIFY(!window->isVisible());
+    }
+
+    // An error that is not the calculator's own (here raised by the check that
+    // a keystroke runs) shows the program's Lithuanian text, and the program goes on.
+    void unexpectedErrors() {
+        const struct {
+            std::function<void()> fault;
+            const char* text;
+        } cases[] = {{[] { throw std::bad_alloc(); }, kOutOfMemoryText},
+                     {[] { throw std::length_error("basic_string::_M_create"); }, kUnexpectedErrorText}};
+        auto* R1 = Get("R1");
+        R1->setFocus();
+        for (const auto& c : cases) {
+            form_->fault = c.fault;
+            const auto box = CloseBoxOf([R1] { QTest::keyClicks(R1, "5"); });
+            QVERIFY(box.has_value());
+            QCOMPARE(box->text, QString::fromUtf8(c.text));
+            QCOMPARE(box->icon, QMessageBox::Critical);
+        }
+        Fill(true, {"1000", "1", "", "", ""});
+        QTest::keyClicks(Get("R2"), "1");
+        QVERIFY(Get("sk")->isEnabled());
+        QCOMPARE(ends_, 0);
     }
 
     void ending() {

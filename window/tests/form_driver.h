@@ -1,4 +1,4 @@
-// Helpers for driving Form1 in tests: finding its controls by name, and
+// Helpers for driving the window Form1 in tests: finding its controls by name, and
 // clicking a button whose handler may show a modal box, which is read and
 // closed with its OK button.
 #pragma once
@@ -46,8 +46,9 @@ struct ShownBox {
     qsizetype buttons;
 };
 
-// Clicks `button`; returns the box its handler showed, if any, after closing it.
-inline std::optional<ShownBox> ClickAndCloseBox(QWidget* button) {
+// Does `action`; returns the box a handler showed meanwhile, if any, after closing it.
+template <class Action>
+std::optional<ShownBox> CloseBoxOf(Action action) {
     std::optional<ShownBox> shown;
     QTimer closer;  // fires inside the box's own event loop
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -57,8 +58,13 @@ inline std::optional<ShownBox> ClickAndCloseBox(QWidget* button) {
         }
     });
     closer.start(0);
-    QTest::mouseClick(button, Qt::LeftButton);
+    action();
     return shown;
+}
+
+// Clicks `button`; returns the box its handler showed, if any, after closing it.
+inline std::optional<ShownBox> ClickAndCloseBox(QWidget* button) {
+    return CloseBoxOf([button] { QTest::mouseClick(button, Qt::LeftButton); });
 }
 
 }  // namespace ritmolis::testing

@@ -1,0 +1,105 @@
+#include "logic/form1.h"
+
+#include <exception>
+#include <new>
+#include <utility>
+
+#include "logic/calculator.h"
+#include "logic/conversions.h"
+#include "logic/errors.h"
+
+namespace ritmolis {
+namespace {
+
+// The length of a UTF-8 text in UTF-16 units, as the toolkits count characters.
+int Utf16Length(const std::string& text) {
+    int length = 0;
+    for (const char byte : text) {
+        const auto unit = static_cast<unsigned char>(byte);
+        if ((unit & 0xC0) != 0x80) ++length;  // a character starts here
+        if ((unit & 0xF8) == 0xF0) ++length;  // beyond the first plane: a surrogate pair
+    }
+    return length;
+}
+
+}  // namespace
+
+// The texts are the program's own, fixed: naming one allocates nothing, even
+// when memory has run out.
+void Form1::ShowError(const std::exception_ptr& error) noexcept {
+    const char* text = kUnexpectedErrorText;  // a library's error, whose text is English and meant for programmers
+    try {
+        std::rethrow_exception(error);
+    } catch (const ArithmeticFault& fault) {
+        text = FaultText(fault.kind());
+    } catch (const ConversionError&) {
+        text = kConversionErrorText;
+    } catch (const std::bad_alloc&) {
+        text = kOutOfMemoryText;
+    } catch (...) {
+    }
+    try {
+        ShowBox(BoxKind::Error, text);
+    } catch (...) {  // not even a box could be shown: nothing is left to tell the user with
+    }
+}
+
+void Form1::SetText(Field field, const std::string& text) {
+    const bool changes = Text(field) != text;
+    ShowText(field, text);
+    if (changes) (this->*kChangeHandlers.at(static_cast<std::size_t>(field)))();
+}
+
+// A box's own event loop may deliver events meanwhile: each is an event of its own.
+void Form1::ShowMessage(const std::string& text) {
+    const bool running = std::exchange(running_, false);
+    ShowBox(BoxKind::Message, text);
+    running_ = running;
+}
+
+void Form1::Form_Load() {
+    Run([this] {
+        SelectOption1(0);
+        for (const double item : kCItems) AddCItem(FormatNumber(item));
+        SetSkEnabled(false);
+    });
+}
+
+void Form1::Show(Companion companion) {
+    if (!companion.calculated && !companion_.calculated) return;  // hidden and empty already
+    companion_ = std::move(companion);
+    ShowCompanion(companion_);
+}
+
+void Form1::Changed() {
+    Show(Companion{});
+    CheckInputs(*this);
+}
+
+void Form1::C_Change() { Run([this] { Changed(); }); }
+void Form1::C_LostFocus() { Run([this] { CheckInputs(*this); }); }
+void Form1::R1_Change() { Run([this] { Changed(); }); }
+void Form1::R2_Change() { Run([this] { Changed(); }); }
+void Form1::t1_Change() { Run([this] { Changed(); }); }
+void Form1::t2_Change() { Run([this] { Changed(); }); }
+
+void Form1::SelectWhole(Field field) { Select(field, 0, Utf16Length(Text(field))); }
+void Form1::R1_GotFocus() { Run([this] { SelectWhole(Field::R1); }); }
+void Form1::R2_GotFocus() { Run([this] { SelectWhole(Field::R2); }); }
+
+// The calculation, then its companion; an error on the way leaves the
+// companion empty (the writes before it have cleared it).
+void Form1::sk_Click() {
+    Run([this] {
+        ritmolis::sk_Click(*this);
+        Show(DescribeCalculation(*this));
+    });
+}
+
+void Form1::Command2_Click() { Run([this] { EndProgram(); }); }
+
+void Form1::Companion_ModeChange() {
+    Run([this] { Show(Companion{}); });
+}
+
+}  // namespace ritmolis
