@@ -18,11 +18,9 @@
 #include <vector>
 
 #include "logic/form_state.h"
+#include "logic/values.h"
 
 namespace ritmolis {
-
-// What a value that does not exist shows.
-inline constexpr const char* kNoValue = "nėra";
 
 // The standard parts of one series nearest to the results, and what they give.
 struct StandardRow {
