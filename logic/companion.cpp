@@ -76,7 +76,7 @@ std::string CompanionLine(const Companion& companion) {
     std::string line = "R1=" + companion.R1 + " R2=" + companion.R2 + " C=" + companion.C + " t1=" + companion.t1 +
                        " t2=" + companion.t2 + " f=" + companion.f + " D=" + companion.D + " units=" +
                        UnitsOf(companion.units).key;
-    for (const std::string& note : companion.notes) line += " note=" + note.substr(0, note.find(':'));
+    for (const std::string& note : companion.notes) line += " note=" + NoteHead(note);
     for (const StandardRow& row : companion.rows) {
         line += std::string(" | ") + row.series + ' ' + CellsLine(row);
     }

@@ -21,4 +21,6 @@ std::vector<std::string> LimitNotes(double r1, double r2, double c, Units units)
     return notes;
 }
 
+std::string NoteHead(const std::string& note) { return note.substr(0, note.find(':')); }
+
 }  // namespace ritmolis

@@ -47,4 +47,7 @@ inline constexpr const char* kNoteC =
 // C that is not a positive, finite number are no parts, and break nothing.
 [[nodiscard]] std::vector<std::string> LimitNotes(double r1, double r2, double c, Units units);
 
+// A note's beginning up to its colon: the limit with its figure ("R1 < 1 kΩ").
+[[nodiscard]] std::string NoteHead(const std::string& note);
+
 }  // namespace ritmolis

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "logic/limits.h"
+
 namespace ritmolis::testing {
 
 inline std::vector<std::string> Split(std::string_view text, std::string_view separator) {
@@ -30,7 +32,7 @@ inline std::vector<std::vector<std::string>> Cases(std::string_view table) {
 // Notes as a table writes them: each by its beginning up to the colon, separated by " | ".
 inline std::string NoteHeads(const std::vector<std::string>& notes) {
     std::string heads;
-    for (const std::string& note : notes) heads += (heads.empty() ? "" : " | ") + note.substr(0, note.find(':'));
+    for (const std::string& note : notes) heads += (heads.empty() ? "" : " | ") + NoteHead(note);
     return heads;
 }
 
