@@ -2,6 +2,7 @@
 // the tolerances and against the figures worked out by hand.
 #include <algorithm>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ std::vector<Circuit> RandomCircuits() {
     std::mt19937_64 random(555);
     std::uniform_real_distribution<double> value(0.1, 5000);
     std::vector<Circuit> circuits;
+    circuits.reserve(300);
     for (int i = 0; i < 300; ++i) circuits.push_back({value(random), value(random), value(random)});
     return circuits;
 }

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,7 +46,7 @@ TEST(Design, CaseTable) {
 // Targets of every kind: everyday ones, and any texts the fields may hold.
 std::vector<std::pair<std::string, std::string>> Targets() {
     std::mt19937_64 random(2828);
-    const auto everyday = [&random](int most) { return FormatNumber(static_cast<double>(random() % (most * 100)) / 100); };
+    const auto everyday = [&random](std::uint64_t most) { return FormatNumber(static_cast<double>(random() % (most * 100)) / 100); };
     const std::vector<std::string> special{"", "0", "-1", "50", "100", "1e999", "1e-320", "1e308", "abc", "4,7", " 60 "};
     std::vector<std::pair<std::string, std::string>> targets;
     for (int i = 0; i < 300; ++i) {
@@ -74,7 +75,7 @@ TEST(Design, RowsAreWhatTheFormShows) {
                     continue;
                 }
                 const Companion companion = DescribeCalculation(form, {units, kDefaultCTolerance});
-                SCOPED_TRACE(f + ' ' + D + ' ' + row.C);
+                SCOPED_TRACE(::testing::Message() << f << ' ' << D << ' ' << row.C);
                 EXPECT_EQ(row.R1, companion.R1);
                 EXPECT_EQ(row.R2, companion.R2);
                 ASSERT_EQ(companion.rows.size(), 3U);
@@ -93,7 +94,7 @@ TEST(Design, RowsAreWhatTheFormShows) {
 TEST(Design, NeverAnImpossibleValue) {
     for (const auto& [f, D] : Targets()) {
         const Design design = DesignForTarget(f, D);
-        SCOPED_TRACE(f + ' ' + D);
+        SCOPED_TRACE(::testing::Message() << f << ' ' << D);
         EXPECT_TRUE(design.rows.empty() || design.rows.size() == kCItems.size());
         EXPECT_TRUE(design.rows.empty() || design.message.empty());
         // A row is proposed when one has both resistors, and the proposed one has them.
