@@ -26,7 +26,7 @@ inline constexpr double kHighestFrequency = 100'000;
 inline constexpr double kSmallestC = 1;
 
 inline constexpr const char* kNoteR1 =
-    "R1 < 1 kΩ: per visą t2 iškrovos tranzistorius (7 išvadas) praleidžia srovę U / R1: esant 15 V maitinimui – "
+    "R1 < 1 kΩ: per visą t2 iškrovos tranzistorius (7 išvadas) praleidžia srovę U / R1, esant 15 V maitinimui – "
     "daugiau nei 15 mA, o gamintojai jį aprašo tik iki 15 mA (esant 5 V – iki 4,5 mA); perkrautas jis kaista ir "
     "iškraipo t2.";
 inline constexpr const char* kNoteR1PlusR2 =
