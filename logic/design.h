@@ -12,7 +12,7 @@
 // A duty cycle of 50 % or less, or of 100 % or more, gives no row and a
 // sentence that says why this circuit cannot give it; a frequency that is not
 // a positive, finite number gives no row and a short sentence; a field left
-// empty gives neither. Values are read as the form reads them (a comma reads
+// empty gives neither (unless D, typed, is impossible whatever f is). Values are read as the form reads them (a comma reads
 // as a point) and written as it writes them; none shows NaN, infinity or a
 // negative part (values.h).
 //
