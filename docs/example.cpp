@@ -3,12 +3,15 @@
 // t2 = 0.4 s off, C = 10 µF, so R in kΩ). Writes the companion's two drawings
 // for it as FOLDER/schematic.svg and FOLDER/timing.svg, and prints the rows of
 // what the form and the companion then show, as the README shows it: a line
-// of the results and the table of standard parts (Markdown).
+// of the results and the table of standard parts (Markdown), in the units
+// chosen until the user chooses (µF) and with the C tolerance of 20 %.
 // The test docs_up_to_date (docs/CMakeLists.txt) runs it and compares.
 //
 // Usage: example FOLDER
+#include <cstddef>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 #include "logic/companion.h"
 #include "logic/drawing.h"
@@ -30,8 +33,11 @@ int main(int argc, char* argv[]) {
     std::ofstream(folder + "/timing.svg", std::ios::binary) << Svg(TimingDiagram(companion)) << '\n';
     std::cout << "R1 = " << companion.R1 << " and R2 = " << companion.R2 << " (kΩ), f = " << companion.f
               << " Hz, D = " << companion.D << " %\n";
-    std::cout << "| Eilė | R1, kΩ | R2, kΩ | t1, s | t2, s | Nuokrypis t1, % | Nuokrypis t2, % |\n"
-              << "|---|--:|--:|--:|--:|--:|--:|\n";
+    std::string rule = "|---|";
+    const auto& headers = StandardHeaders(Units::Microfarad);
+    for (const char* header : headers) std::cout << "| " << header << ' ';
+    for (std::size_t i = 1; i < headers.size(); ++i) rule += "--:|";
+    std::cout << "|\n" << rule << '\n';
     for (const StandardRow& row : companion.rows) {
         std::cout << "| " << row.series;
         for (const auto cell : kStandardCells) std::cout << " | " << row.*cell;
