@@ -78,46 +78,37 @@ inline constexpr const char* kCompanionTitle = "Ritmolis — schema";
 inline constexpr const char* kSchematicCaption = "Schema";
 inline constexpr const char* kTimingCaption = "Laiko diagrama";
 inline constexpr const char* kFormulasCaption = "Formulės";
-inline constexpr const char* kFrequencyCaption = "Dažnis";
-inline constexpr const char* kDutyCaption = "Užpildos koeficientas";
 inline constexpr const char* kStandardCaption = "Artimiausios standartinės vertės";
 inline constexpr std::array<const char*, 2> kFormulas{"t1 = 0,693 · (R1 + R2) · C / 1000",
                                                       "t2 = 0,693 · R2 · C / 1000"};
-// The frequency's caption with its unit, in the order of Units.
-inline constexpr std::array<const char*, 2> kFrequencyCaptions{"Dažnis, Hz", "Dažnis, kHz"};
-inline constexpr const char* kFrequencyFormula = "f = 1 / (t1 + t2)";
-inline constexpr const char* kDutyFormula = "D = t1 / (t1 + t2), %";
+// The labels of f and D, with their formulas and units; f's in the order of Units.
+inline constexpr std::array<const char*, 2> kFrequencyLabels{"Dažnis f = 1 / (t1 + t2), Hz",
+                                                             "Dažnis f = 1 / (t1 + t2), kHz"};
+inline constexpr const char* kDutyLabel = "Užpildos koeficientas D = t1 / (t1 + t2), %";
+// The caption of the units' choice, whose two choices say what the form's
+// numbers mean (kUnitSets' captions); C's tolerance is chosen among
+// kCTolerances (cycle.h).
+inline constexpr const char* kUnitsCaption = "Vienetai";
 // The table's column headers with their units, in the order of Units; each
 // row's header is its series.
-inline constexpr std::array<std::array<const char*, 9>, 2> kStandardHeadersIn{{
+inline constexpr std::array<std::array<const char*, 9>, 2> kStandardHeaders{{
     {"Eilė", "R1, kΩ", "R2, kΩ", "t1, s", "t2, s", "Nuokrypis t1, %", "Nuokrypis t2, %", "f ribos, Hz", "D ribos, %"},
     {"Eilė", "R1, kΩ", "R2, kΩ", "t1, ms", "t2, ms", "Nuokrypis t1, %", "Nuokrypis t2, %", "f ribos, kHz",
      "D ribos, %"},
 }};
-// The headers that the front ends show before they follow the choice of units
-// (StandardHeaders, below): the columns' names, each the beginning of its header
-// in the units chosen until the user chooses (µF).
-inline constexpr std::array<const char*, 9> kStandardHeaders{
-    "Eilė", "R1", "R2", "t1", "t2", "Nuokrypis t1, %", "Nuokrypis t2, %", "f ribos, Hz", "D ribos, %"};
-static_assert([] {
-    for (std::size_t i = 0; i < kStandardHeaders.size(); ++i) {
-        if (!std::string_view(kStandardHeadersIn[0][i]).starts_with(kStandardHeaders[i])) return false;
-    }
-    return true;
-}());
 // The cells of a row after its series, in the order of the headers after the
 // first: the one list that the logic, the front ends and the tests go through.
 inline constexpr std::array kStandardCells{&StandardRow::R1,  &StandardRow::R2,  &StandardRow::t1,
                                            &StandardRow::t2,  &StandardRow::dt1, &StandardRow::dt2,
                                            &StandardRow::f_range, &StandardRow::D_range};
-static_assert(kStandardCells.size() + 1 == kStandardHeaders.size());
+static_assert(kStandardCells.size() + 1 == kStandardHeaders[0].size());
 
 // The texts that depend on the units chosen.
 [[nodiscard]] constexpr const std::array<const char*, 9>& StandardHeaders(Units units) {
-    return kStandardHeadersIn[static_cast<std::size_t>(units)];
+    return kStandardHeaders[static_cast<std::size_t>(units)];
 }
-[[nodiscard]] constexpr const char* FrequencyCaption(Units units) {
-    return kFrequencyCaptions[static_cast<std::size_t>(units)];
+[[nodiscard]] constexpr const char* FrequencyLabel(Units units) {
+    return kFrequencyLabels[static_cast<std::size_t>(units)];
 }
 // What the desktop's second window says before a calculation, or after a change.
 inline constexpr const char* kNothingCalculated = "Paspauskite „Skaičiuoti“: čia bus skaičiavimo schema ir vertės.";

@@ -83,6 +83,7 @@ Built Row(double c, const std::string& t1, const std::string& t2, Units units) {
 
 Design DesignForTarget(std::string_view f, std::string_view D, Units units) {
     Design design;
+    design.units = units;
     // D alone can be impossible, whatever f is.
     const double duty = ParseLenient(D);
     if (!Blank(D) && !(duty > 50)) {
@@ -120,6 +121,11 @@ Design DesignForTarget(std::string_view f, std::string_view D, Units units) {
             if (!design.proposed || key < best) {
                 design.proposed = design.rows.size();
                 best = key;
+            }
+        }
+        for (const std::string& note : built.row.notes) {
+            if (std::find(design.notes.begin(), design.notes.end(), note) == design.notes.end()) {
+                design.notes.push_back(note);
             }
         }
         design.rows.push_back(std::move(built.row));

@@ -42,9 +42,11 @@ struct DesignRow {
 };
 
 struct Design {
+    Units units = Units::Microfarad;  // of f, C and the times
     std::string message;           // why there is no row; empty when there are rows, or a field is empty
     std::vector<DesignRow> rows;   // one per value of C's list (kCItems), in its order; or none
     std::optional<std::size_t> proposed;  // the index of the proposed row
+    std::vector<std::string> notes;       // every note that a row has, once, in the order of the rows
 };
 
 // The design for the target f (in the units' Hz or kHz) and D (per cent), as
@@ -64,6 +66,7 @@ inline constexpr const char* kDesignCaption = "Projektavimas pagal tikslą";
 inline constexpr std::array<const char*, 2> kTargetFrequencyLabels{"Dažnis f, Hz", "Dažnis f, kHz"};  // by Units
 inline constexpr const char* kTargetDutyLabel = "Užpildos koeficientas D, %";
 inline constexpr const char* kWriteRowText = "Į formą";  // the button that writes a row into the form
+inline constexpr const char* kProposedText = "siūloma";  // what marks the proposed row
 inline constexpr const char* kDutyTooLowMessage =
     "Ši grandinė negali duoti D ≤ 50 %: kondensatorius kraunamas per R1 ir R2, o iškraunamas tik per R2, todėl "
     "t1 visada ilgesnis už t2. Įprastas sprendimas – diodas lygiagrečiai R2 (anodas prie 7 išvado, katodas prie 6 "

@@ -23,4 +23,10 @@ std::vector<std::string> LimitNotes(double r1, double r2, double c, Units units)
 
 std::string NoteHead(const std::string& note) { return note.substr(0, note.find(':')); }
 
+std::string NoteHeads(const std::vector<std::string>& notes) {
+    std::string heads;
+    for (const std::string& note : notes) heads += (heads.empty() ? "" : "; ") + NoteHead(note);
+    return heads;
+}
+
 }  // namespace ritmolis

@@ -49,5 +49,7 @@ inline constexpr const char* kNoteC =
 
 // A note's beginning up to its colon: the limit with its figure ("R1 < 1 kΩ").
 [[nodiscard]] std::string NoteHead(const std::string& note);
+// The notes' heads, separated by "; ": what a table's cell shows of them.
+[[nodiscard]] std::string NoteHeads(const std::vector<std::string>& notes);
 
 }  // namespace ritmolis

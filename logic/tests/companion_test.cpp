@@ -75,7 +75,7 @@ TEST(Companion, HeadersCarryTheirUnits) {
         EXPECT_TRUE(std::string(headers[3]).ends_with(std::string(", ") + set.time)) << headers[3];
         EXPECT_TRUE(std::string(headers[4]).ends_with(std::string(", ") + set.time)) << headers[4];
         EXPECT_TRUE(std::string(headers[7]).ends_with(std::string(", ") + set.frequency)) << headers[7];
-        EXPECT_TRUE(std::string(FrequencyCaption(units)).ends_with(std::string(", ") + set.frequency));
+        EXPECT_TRUE(std::string(FrequencyLabel(units)).ends_with(std::string(", ") + set.frequency));
     }
 }
 
