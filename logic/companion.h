@@ -75,6 +75,7 @@ struct Companion {
 
 // The companion's texts, in Lithuanian like the form.
 inline constexpr const char* kCompanionTitle = "Ritmolis — schema";
+inline constexpr const char* kCalculationCaption = "Skaičiavimas";  // the desktop's page of the calculation
 inline constexpr const char* kSchematicCaption = "Schema";
 inline constexpr const char* kTimingCaption = "Laiko diagrama";
 inline constexpr const char* kFormulasCaption = "Formulės";
