@@ -63,6 +63,7 @@ struct Design {
 
 // The design's texts, in Lithuanian like the form.
 inline constexpr const char* kDesignCaption = "Projektavimas pagal tikslą";
+inline constexpr const char* kDesignTableCaption = "Kiekvienai C sąrašo vertei (siūloma eilutė paryškinta)";
 inline constexpr std::array<const char*, 2> kTargetFrequencyLabels{"Dažnis f, Hz", "Dažnis f, kHz"};  // by Units
 inline constexpr const char* kTargetDutyLabel = "Užpildos koeficientas D, %";
 inline constexpr const char* kWriteRowText = "Į formą";  // the button that writes a row into the form

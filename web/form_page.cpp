@@ -147,7 +147,7 @@ std::string CompanionMarkup() {
         << "</label> <input id=\"target-f\" " << kNumberAttributes << "> <label for=\"target-D\">"
         << EscapeMarkup(kTargetDutyLabel) << "</label> <input id=\"target-D\" " << kNumberAttributes << "></p>\n"
         << "<p><output id=\"target-message\" for=\"target-f target-D\"></output></p>\n"
-        << "<table id=\"design\" hidden>\n<caption>" << EscapeMarkup(kDesignCaption) << "</caption>\n<thead><tr id=\"design-headers\">"
+        << "<table id=\"design\" hidden>\n<caption>" << EscapeMarkup(kDesignTableCaption) << "</caption>\n<thead><tr id=\"design-headers\">"
         << HeaderCells(DesignHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"design-rows\"></tbody>\n</table>\n"
         << "<ul id=\"design-notes\" hidden></ul>\n</section>\n";
     return out.str();
