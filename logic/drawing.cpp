@@ -6,6 +6,9 @@
 #include <string_view>
 #include <utility>
 
+#include "logic/units.h"
+#include "logic/values.h"
+
 namespace ritmolis {
 namespace {
 
@@ -128,15 +131,18 @@ Drawing Schematic(const Companion& companion) {
     for (const Wire& w : kBoxes) pen.Box(At(w.x1, w.y1), At(w.x2, w.y2));
     for (const Dot& d : kDots) pen.Dot(At(d.x, d.y), d.filled);
     for (const Caption& c : kCaptions) pen.Text(At(c.x, c.y), c.text, c.size, c.anchor, c.bold);
-    // The values, under the parts' names.
+    // The values with their units, under the parts' names.
+    const std::string r1 = WithUnit(companion.R1, kResistanceUnit);
+    const std::string r2 = WithUnit(companion.R2, kResistanceUnit);
+    const std::string c = WithUnit(companion.C, UnitsOf(companion.units).capacitance);
     if (companion.calculated) {
-        pen.Text({134, 73}, companion.R1, 12, Anchor::End);
-        pen.Text({134, 145}, companion.R2, 12, Anchor::End);
-        pen.Text({130, 222}, companion.C, 12, Anchor::End);
+        pen.Text({134, 73}, r1, 12, Anchor::End);
+        pen.Text({134, 145}, r2, 12, Anchor::End);
+        pen.Text({130, 222}, c, 12, Anchor::End);
     }
-    drawing.description = Join({"Schema: 555 astabilusis multivibratorius. ", Labelled("R1", companion.R1),
-                                " tarp maitinimo +U ir 7 išvado (iškrova), ", Labelled("R2", companion.R2),
-                                " tarp 7 išvado ir 6 bei 2 išvadų (slenkstis ir paleidimas), ", Labelled("C", companion.C),
+    drawing.description = Join({"Schema: 555 astabilusis multivibratorius. ", Labelled("R1", r1),
+                                " tarp maitinimo +U ir 7 išvado (iškrova), ", Labelled("R2", r2),
+                                " tarp 7 išvado ir 6 bei 2 išvadų (slenkstis ir paleidimas), ", Labelled("C", c),
                                 " tarp 6 bei 2 išvadų ir žemės. 8 ir 4 išvadai prijungti prie +U, 1 prie žemės, ",
                                 "3 yra išėjimas, 5 neprijungtas."});
     return drawing;
@@ -163,8 +169,11 @@ Drawing TimingDiagram(const Companion& companion) {
     pen.Lines({{x0, out_low}, {x0, out_high}, {x0 + high, out_high}, {x0 + high, out_low}, {x0 + period, out_low},
                {x0 + period, out_high}, {x0 + period + high, out_high}, {x0 + period + high, out_low},
                {x0 + 2 * period, out_low}});
-    pen.Text({x0 + high / 2, out_high - 8}, Labelled("t1", companion.t1), 12, Anchor::Middle);
-    pen.Text({x0 + (high + period) / 2, out_low + 16}, Labelled("t2", companion.t2), 12, Anchor::Middle);
+    const char* unit = UnitsOf(companion.units).time;
+    const std::string t1 = WithUnit(companion.t1, unit);
+    const std::string t2 = WithUnit(companion.t2, unit);
+    pen.Text({x0 + high / 2, out_high - 8}, Labelled("t1", t1), 12, Anchor::Middle);
+    pen.Text({x0 + (high + period) / 2, out_low + 16}, Labelled("t2", t2), 12, Anchor::Middle);
     for (const double x : {x0 + high, x0 + period, x0 + period + high}) {
         pen.Lines({{x, out_high}, {x, one_third}}, 0.75, true);
     }
@@ -195,8 +204,8 @@ Drawing TimingDiagram(const Companion& companion) {
         }
     }
     pen.Lines(std::move(curve));
-    drawing.description = Join({"Laiko diagrama, du periodai: išėjimas aukštas t1 = ", companion.t1, ", žemas t2 = ",
-                                companion.t2, ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, ",
+    drawing.description = Join({"Laiko diagrama, du periodai: išėjimas aukštas t1 = ", t1, ", žemas t2 = ",
+                                t2, ". Kondensatoriaus įtampa per t1 kyla nuo 1/3 iki 2/3 maitinimo įtampos U, ",
                                 "per t2 krenta atgal iki 1/3 U."});
     return drawing;
 }

@@ -46,12 +46,13 @@ struct Drawing {
 inline constexpr const char* kDrawingFont = "Arial, 'Liberation Sans', sans-serif";
 
 // The 555 astable that the formulas assume, pins numbered, R1, R2 and C
-// labelled with the companion's values (with their names alone when nothing
-// was calculated).
+// labelled with the companion's values and their units ("1.443 kΩ"; with
+// their names alone when nothing was calculated).
 [[nodiscard]] Drawing Schematic(const Companion& companion);
 
-// The output, high for t1 and low for t2, and the capacitor's voltage between
-// 1/3 and 2/3 of the supply, over two periods in the proportion of t1 and t2.
+// The output, high for t1 and low for t2 (labelled with their units: "t1 =
+// 2 s"), and the capacitor's voltage between 1/3 and 2/3 of the supply, over
+// two periods in the proportion of t1 and t2.
 // Without the two times (nothing calculated, or a time with no value) it has
 // no shapes.
 [[nodiscard]] Drawing TimingDiagram(const Companion& companion);

@@ -66,13 +66,20 @@ void Form1::Form_Load() {
 }
 
 void Form1::Show(Companion companion) {
-    if (!companion.calculated && !companion_.calculated) return;  // hidden and empty already
+    // Hidden and empty already, in these units.
+    if (!companion.calculated && !companion_.calculated && companion.units == companion_.units) return;
     companion_ = std::move(companion);
     ShowCompanion(companion_);
 }
 
+Companion Form1::Cleared() const {
+    Companion cleared;
+    cleared.units = Settings().units;
+    return cleared;
+}
+
 void Form1::Changed() {
-    Show(Companion{});
+    Show(Cleared());
     CheckInputs(*this);
 }
 
@@ -92,14 +99,49 @@ void Form1::R2_GotFocus() { Run([this] { SelectWhole(Field::R2); }); }
 void Form1::sk_Click() {
     Run([this] {
         ritmolis::sk_Click(*this);
-        Show(DescribeCalculation(*this));
+        Show(DescribeCalculation(*this, Settings()));
     });
 }
 
 void Form1::Command2_Click() { Run([this] { EndProgram(); }); }
 
 void Form1::Companion_ModeChange() {
-    Run([this] { Show(Companion{}); });
+    Run([this] { Show(Cleared()); });
+}
+
+// A choice of the companion's changes only what it shows: what the form shows
+// is the same as before, so a calculation shown is described again.
+void Form1::Units_Change() {
+    Run([this] {
+        Show(companion_.calculated ? DescribeCalculation(*this, Settings()) : Cleared());
+        design_ = DesignForTarget(TargetText(true), TargetText(false), Settings().units);
+        ShowDesign(design_);
+    });
+}
+
+void Form1::Tolerance_Change() {
+    Run([this] {
+        if (companion_.calculated) Show(DescribeCalculation(*this, Settings()));
+    });
+}
+
+void Form1::Target_Change() {
+    Run([this] {
+        design_ = DesignForTarget(TargetText(true), TargetText(false), Settings().units);
+        ShowDesign(design_);
+    });
+}
+
+void Form1::Design_Click(std::size_t row) {
+    Run([this, row] {
+        if (row >= design_.rows.size()) return;
+        const DesignRow chosen = design_.rows[row];
+        SelectOption1(1);
+        Show(Cleared());
+        SetText(Field::C, chosen.C);
+        SetText(Field::t1, chosen.t1);
+        SetText(Field::t2, chosen.t2);
+    });
 }
 
 }  // namespace ritmolis

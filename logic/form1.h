@@ -14,6 +14,7 @@
 #include <string>
 
 #include "logic/companion.h"
+#include "logic/design.h"
 #include "logic/form_state.h"
 
 namespace ritmolis {
@@ -56,10 +57,20 @@ public:
     // Beside the form: the mode changed (the option buttons run none of the
     // form's code), so the companion no longer belongs to what the form shows.
     void Companion_ModeChange();
+    // The companion's own controls: the units chosen, C's tolerance chosen,
+    // the target's f or D typed, and the choice of a row of the design, which
+    // writes the mode "sužinoti R1 ir R2", C, t1 and t2 into the form as a
+    // user would: the mode clicked, the fields typed (so that their checks run).
+    void Units_Change();
+    void Tolerance_Change();
+    void Target_Change();
+    void Design_Click(std::size_t row);
 
     // What the companion shows: the last calculation that raised no error,
     // while no field and no mode has changed since; otherwise nothing.
     [[nodiscard]] const Companion& companion() const { return companion_; }
+    // The design for the target as last typed.
+    [[nodiscard]] const Design& design() const { return design_; }
 
 protected:
     Form1() = default;
@@ -95,19 +106,30 @@ protected:
     // A modal box titled kProgramTitle with the text and an OK button.
     virtual void ShowBox(BoxKind kind, const std::string& text) = 0;
     // Shows the companion beside the form, or hides and empties it when it has
-    // nothing calculated.
+    // nothing calculated; its captions in its units.
     virtual void ShowCompanion(const Companion& companion) = 0;
+    // The choices of the companion's controls (the first choices, where it has
+    // no controls yet).
+    [[nodiscard]] virtual CompanionSettings Settings() const = 0;
+    // The target's field as typed: f (true) or D.
+    [[nodiscard]] virtual std::string TargetText(bool frequency) const = 0;
+    // Shows the design: its sentence, or its rows with the proposed one
+    // marked; its captions in its units.
+    virtual void ShowDesign(const Design& design) = 0;
 
 private:
     // The box of an error, once the error is done with.
     void ShowError(const std::exception_ptr& error) noexcept;
     // The companion from now on; a front end hears only of a change.
     void Show(Companion companion);
+    // Nothing calculated, in the units chosen.
+    [[nodiscard]] Companion Cleared() const;
     // What every change handler runs: the companion is cleared, the check runs.
     void Changed();
     void SelectWhole(Field field);
 
     Companion companion_;
+    Design design_;
     bool running_ = false;  // a handler is running: one started by a write is part of it
 };
 

@@ -94,8 +94,8 @@ void Form1Page::FocusAfter(std::string_view id) {
 // browser allows it, and otherwise the form gives way to a line saying that
 // the program has ended; nothing of the form is left to take input.
 void Form1Page::EndProgram() {
-    ShowCompanion(Companion{});
     dom::Call("window", "close");
+    for (const char* section : {"choices", "companion", "target"}) dom::Set(section, "outerHTML", "");
     dom::Set("Form1", "outerHTML", std::string("<p id=\"ended\" tabindex=\"-1\">") + EscapeMarkup(kEndedText) + "</p>");
     dom::Call("ended", "focus");
 }
@@ -273,6 +273,12 @@ constexpr Wiring kWiring[] = {
     {"document", "focusin", &Form1Page::Document_FocusIn},
     {"document", "mousedown", &Form1Page::Document_MouseDown},
     {"document", "mouseup", &Form1Page::Document_MouseUp},
+    // Beside the form: the companion's choices, the target typed, a row of the design chosen.
+    {"units", "change", &Form1Page::Units_Change},
+    {"tolerance-C", "change", &Form1Page::Tolerance_Change},
+    {"target-f", "input", &Form1Page::Target_Change},
+    {"target-D", "input", &Form1Page::Target_Change},
+    {"design", "click", &Form1Page::Design_Press},
 };
 
 }  // namespace

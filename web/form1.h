@@ -40,6 +40,7 @@ public:
     void Document_FocusIn() { parked_.clear(); }
     void Document_MouseDown() { selected_on_entry_.clear(); }
     void Document_MouseUp();
+    void Design_Press();
     // Entering a field, not the focus coming back to it with the page's
     // window or from a box.
     [[nodiscard]] bool Entered() const;
@@ -78,8 +79,11 @@ private:
     // does, and the dialog takes all input until it is closed, so the effect
     // is the same.
     void ShowBox(BoxKind kind, const std::string& text) override;
-    // The section below the form (companion_panel.cpp).
+    // The sections below the form (companion_panel.cpp).
     void ShowCompanion(const Companion& companion) override;
+    [[nodiscard]] CompanionSettings Settings() const override;
+    [[nodiscard]] std::string TargetText(bool frequency) const override;
+    void ShowDesign(const Design& design) override;
 
     int items_ = 0;      // in C's list
     int chosen_ = -1;

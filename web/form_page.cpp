@@ -21,6 +21,7 @@
 #include <utility>
 
 #include "logic/companion.h"
+#include "logic/design.h"
 #include "logic/drawing.h"
 #include "logic/form_controls.h"
 #include "logic/conversions.h"
@@ -52,8 +53,9 @@ std::string Style() {
     return out.str();
 }
 
-// The fields ask phones for a numeric keyboard; nothing in them is completed or spelt.
-constexpr std::string_view kFieldAttributes = R"(inputmode="decimal" autocomplete="off" spellcheck="false")";
+
+// What a number is typed into: a phone's numeric keyboard, nothing completed or spelt.
+constexpr std::string_view kNumberAttributes = R"(inputmode="decimal" autocomplete="off" spellcheck="false")";
 
 std::string Markup() {
     std::ostringstream out;
@@ -65,7 +67,7 @@ std::string Markup() {
             out << "<label id=\"" << id << "\" class=\"control\" for=\"" << EscapeMarkup(c.buddy) << "\">" << caption << "</label>";
             break;
         case ControlKind::TextBox:
-            out << "<input id=\"" << id << "\" class=\"control field\" " << kFieldAttributes << " value=\"" << caption << "\">";
+            out << "<input id=\"" << id << "\" class=\"control field\" " << kNumberAttributes << " value=\"" << caption << "\">";
             break;
         case ControlKind::CommandButton:
             out << "<button id=\"" << id << "\" class=\"control\" type=\"button\">" << caption << "</button>";
@@ -83,7 +85,7 @@ std::string Markup() {
             const auto* label = std::find_if(kControls.begin(), kControls.end(),
                                              [&c](const Control& l) { return l.buddy == c.name; });
             out << "<div class=\"control combo\"><input id=\"" << id << "\" role=\"combobox\" aria-expanded=\"false\" "
-                << "aria-controls=\"" << id << "-list\" aria-autocomplete=\"none\" " << kFieldAttributes << " value=\""
+                << "aria-controls=\"" << id << "-list\" aria-autocomplete=\"none\" " << kNumberAttributes << " value=\""
                 << caption << "\"><span class=\"arrow\" id=\"" << id << "-arrow\" aria-hidden=\"true\"></span>\n"
                 << "<ul id=\"" << id << "-list\" role=\"listbox\" aria-label=\""
                 << EscapeMarkup(label == kControls.end() ? c.name : label->caption) << "\" hidden></ul>\n</div>";
@@ -95,29 +97,59 @@ std::string Markup() {
     return out.str();
 }
 
-// The companion (logic/companion.h), hidden until a calculation fills it:
-// the two drawings, f and D, the formulas and their units, the table of the
-// nearest standard parts.
+// The header cells of a table's head, of the given scope.
+template <class Headers>
+std::string HeaderCells(const Headers& headers) {
+    std::string cells;
+    for (const char* header : headers) cells += "<th scope=\"col\">" + EscapeMarkup(header) + "</th>";
+    return cells;
+}
+
+// The companion (logic/companion.h, design.h) below the form, in the units
+// chosen first: the choices of the units and of C's tolerance; the
+// calculation's part, hidden until a calculation fills it (the two drawings,
+// f and D, the formulas, the notes, the table of the nearest standard parts);
+// and the design from a target, usable at any time. form1.cpp and
+// companion_panel.cpp fill them.
 std::string CompanionMarkup() {
+    constexpr Units kFirst = Units::Microfarad;
     std::ostringstream out;
-    out << "<section id=\"companion\" aria-label=\"" << EscapeMarkup(kCompanionTitle) << "\" hidden>\n"
+    out << "<section id=\"choices\" aria-label=\"" << EscapeMarkup(kUnitsCaption) << "\">\n<fieldset id=\"units\"><legend>"
+        << EscapeMarkup(kUnitsCaption) << "</legend>\n";
+    for (const UnitSet& set : kUnitSets) {
+        out << "<label><input type=\"radio\" name=\"units\" id=\"units-" << set.key << "\" value=\"" << set.key << '"'
+            << (&set == &UnitsOf(kFirst) ? " checked" : "") << "> " << EscapeMarkup(set.caption) << "</label>\n";
+    }
+    out << "</fieldset>\n<p><label for=\"tolerance-C\">" << EscapeMarkup(kCToleranceCaption)
+        << "</label> <select id=\"tolerance-C\">";
+    for (std::size_t i = 0; i < kCTolerances.size(); ++i) {
+        out << "<option value=\"" << kCTolerances.at(i) << '"' << (kCTolerances.at(i) == kDefaultCTolerance ? " selected" : "")
+            << '>' << EscapeMarkup(kCToleranceTexts.at(i)) << "</option>";
+    }
+    out << "</select></p>\n</section>\n"
+        << "<section id=\"companion\" aria-label=\"" << EscapeMarkup(kCompanionTitle) << "\" hidden>\n"
         << "<figure id=\"schematic\"><figcaption>" << EscapeMarkup(kSchematicCaption)
         << "</figcaption><div id=\"schematic-drawing\"></div></figure>\n"
         << "<figure id=\"timing\"><figcaption>" << EscapeMarkup(kTimingCaption)
         << "</figcaption><div id=\"timing-drawing\"></div></figure>\n"
         << "<div class=\"values\">\n";
-    for (const auto& [id, caption, formula] : {std::tuple{"f", kFrequencyCaption, kFrequencyFormula},
-                                              std::tuple{"D", kDutyCaption, kDutyFormula}}) {
-        out << "<p><label for=\"" << id << "\">" << EscapeMarkup(caption) << ' ' << EscapeMarkup(formula) << "</label> <output id=\""
+    for (const auto& [id, label] : {std::pair{"f", FrequencyLabel(kFirst)}, std::pair{"D", kDutyLabel}}) {
+        out << "<p><label for=\"" << id << "\" id=\"" << id << "-label\">" << EscapeMarkup(label) << "</label> <output id=\""
             << id << "\"></output></p>\n";
     }
     out << "<h2>" << EscapeMarkup(kFormulasCaption) << "</h2>\n<p>";
     for (const char* line : kFormulas) out << EscapeMarkup(line) << "<br>";
-    out << "</p>\n<p>";
-    for (const char* line : kUnits) out << EscapeMarkup(line) << "<br>";
-    out << "</p>\n</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr>";
-    for (const char* header : kStandardHeaders) out << "<th scope=\"col\">" << EscapeMarkup(header) << "</th>";
-    out << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n</section>\n";
+    out << "</p>\n<div id=\"notes-part\" hidden><h2>" << EscapeMarkup(kNotesCaption) << "</h2>\n<ul id=\"notes\"></ul></div>\n"
+        << "</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr id=\"E-headers\">"
+        << HeaderCells(StandardHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n</section>\n"
+        << "<section id=\"target\" aria-labelledby=\"target-title\">\n<h2 id=\"target-title\">" << EscapeMarkup(kDesignCaption)
+        << "</h2>\n<p><label for=\"target-f\" id=\"target-f-label\">" << EscapeMarkup(TargetFrequencyLabel(kFirst))
+        << "</label> <input id=\"target-f\" " << kNumberAttributes << "> <label for=\"target-D\">"
+        << EscapeMarkup(kTargetDutyLabel) << "</label> <input id=\"target-D\" " << kNumberAttributes << "></p>\n"
+        << "<p><output id=\"target-message\" for=\"target-f target-D\"></output></p>\n"
+        << "<table id=\"design\" hidden>\n<caption>" << EscapeMarkup(kDesignTableCaption) << "</caption>\n<thead><tr id=\"design-headers\">"
+        << HeaderCells(DesignHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"design-rows\"></tbody>\n</table>\n"
+        << "<ul id=\"design-notes\" hidden></ul>\n</section>\n";
     return out.str();
 }
 

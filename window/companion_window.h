@@ -1,22 +1,31 @@
 // The form's companion on the desktop: a second, non-modal window "Ritmolis —
-// schema" beside the form with the schematic, the timing diagram, the
-// formulas and their units, the frequency, the duty cycle and, in the mode
-// "sužinoti R1 ir R2", the nearest standard parts (logic/companion.h).
+// schema" beside the form. Above, the choices of the units and of C's
+// tolerance; then two pages: the calculation (the schematic, the timing
+// diagram, the formulas, the frequency, the duty cycle, the notes of a real
+// 555's limits and, in the mode "sužinoti R1 ir R2", the nearest standard
+// parts with their spread) and the design from a target (f and D typed, a row
+// for each C of the list, each with a button that writes it into the form).
+// It shows what the form (logic/form1.h) gives it and sends its controls'
+// events to the form's handlers; it decides nothing itself.
 //
 // CompanionLink ties it to the form: F1 on the form opens it, F1 or Escape in
 // it closes it. It is made the first time F1 asks for it, so that at start the
-// program is one window. It shows what the form decides the companion shows
-// (Form1::companion()), and follows it while it is open.
+// program is one window; until then the form's companion has its first
+// choices and no target.
 #pragma once
 
 #include <QObject>
 #include <QWidget>
+#include <vector>
 
 #include "logic/companion.h"
+#include "logic/design.h"
 #include "logic/form1.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 class QTableWidget;
 
 namespace ritmolis {
@@ -27,19 +36,42 @@ class CompanionWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CompanionWindow(QWidget* form);
+    CompanionWindow(QWidget* form, Form1& logic);
     void Show(const Companion& companion);
+    void ShowDesign(const Design& design);
+    [[nodiscard]] CompanionSettings Settings() const;
+    [[nodiscard]] QString TargetText(bool frequency) const;
+    // As F1 opens it: a calculation shown, on its page with the focus on f;
+    // otherwise on the design's, with the focus on the target's f.
+    void Present(bool calculated);
 
 private:
+    QWidget* Choices(Form1& logic);
+    QWidget* CalculationPage();
+    QWidget* DesignPage(Form1& logic);
+    void Grow();
+
     QWidget* form_;
+    std::vector<QRadioButton*> units_;  // in the order of Units
+    QComboBox* tolerance_ = nullptr;
     QLabel* nothing_ = nullptr;
     DrawingView* schematic_ = nullptr;
     QLabel* timing_caption_ = nullptr;
     DrawingView* timing_ = nullptr;
+    QLabel* f_label_ = nullptr;
     QLineEdit* f_ = nullptr;
     QLineEdit* D_ = nullptr;
+    QLabel* notes_ = nullptr;
     QLabel* standard_caption_ = nullptr;
     QTableWidget* E_ = nullptr;
+    QLabel* target_f_label_ = nullptr;
+    QLineEdit* target_f_ = nullptr;
+    QLineEdit* target_D_ = nullptr;
+    QLabel* message_ = nullptr;
+    QTableWidget* design_ = nullptr;
+    QLabel* design_notes_ = nullptr;
+    Form1* logic_ = nullptr;
+    bool calculated_ = false;  // what it shows
 };
 
 class CompanionLink : public QObject {
@@ -47,16 +79,20 @@ class CompanionLink : public QObject {
 
 public:
     // Listens to F1 on the form; `logic` is the form whose companion it shows.
-    CompanionLink(QWidget* form, const Form1& logic);
+    CompanionLink(QWidget* form, Form1& logic);
 
     // What the window shows now, if it has been made.
     void Show(const Companion& companion);
+    void ShowDesign(const Design& design);
+    // The window's choices and target, or the first ones while it is not made.
+    [[nodiscard]] CompanionSettings Settings() const;
+    [[nodiscard]] std::string TargetText(bool frequency) const;
     // F1: opens the window beside the form, or closes it.
     void Toggle();
 
 private:
     QWidget* form_;
-    const Form1& logic_;
+    Form1& logic_;
     CompanionWindow* window_ = nullptr;  // a child of the form, made when first asked for
 };
 

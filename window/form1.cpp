@@ -222,6 +222,9 @@ void Form1Window::ShowBox(BoxKind kind, const std::string& text) {
 }
 
 void Form1Window::ShowCompanion(const Companion& companion) { companion_->Show(companion); }
+CompanionSettings Form1Window::Settings() const { return companion_->Settings(); }
+std::string Form1Window::TargetText(bool frequency) const { return companion_->TargetText(frequency); }
+void Form1Window::ShowDesign(const Design& design) { companion_->ShowDesign(design); }
 
 void Form1Window::EndProgram() { end_program_(); }
 

@@ -43,9 +43,12 @@ protected:
     void AddCItem(const std::string& text) override;
     void SelectOption1(int index) override;
     // A QMessageBox over the window, modal; the companion in the second
-    // window, once F1 has made it.
+    // window, once F1 has made it, with its choices and its target.
     void ShowBox(BoxKind kind, const std::string& text) override;
     void ShowCompanion(const Companion& companion) override;
+    [[nodiscard]] CompanionSettings Settings() const override;
+    [[nodiscard]] std::string TargetText(bool frequency) const override;
+    void ShowDesign(const Design& design) override;
 
     // Entering R1 or R2 and leaving C: the form's focus handlers.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,6 +19,8 @@ public:
     bool find_t = true;
     bool sk = false;
     std::vector<std::string> items;  // C's list
+    CompanionSettings settings;      // the companion's choices
+    std::string target_f, target_D;  // the target as typed
     std::vector<std::string> log;
 
     [[nodiscard]] std::string Text(Field field) const override { return fields.at(Index(field)); }
@@ -52,6 +54,11 @@ protected:
     }
     void ShowCompanion(const Companion& companion) override {
         log.emplace_back(companion.calculated ? "(companion)" : "(companion cleared)");
+    }
+    [[nodiscard]] CompanionSettings Settings() const override { return settings; }
+    [[nodiscard]] std::string TargetText(bool frequency) const override { return frequency ? target_f : target_D; }
+    void ShowDesign(const Design& design) override {
+        log.push_back("(design " + std::to_string(design.rows.size()) + ")");
     }
 
 private:

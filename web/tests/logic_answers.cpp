@@ -1,7 +1,9 @@
 // Prints the logic's answers to a fixed set of generated inputs, one line per
-// input: what the conversions give for a text, and what a click on
-// "Skaičiuoti" writes into a form, in either mode, with the companion it then
-// shows (and now and then its drawings, as SVG). Built natively and for
+// input: what the conversions give for a text, what a click on "Skaičiuoti"
+// writes into a form, in either mode, with the companion it then shows in
+// either units and with each of C's tolerances (and now and then its
+// drawings, as SVG), and the design for a target f and D in either units.
+// Built natively and for
 // WebAssembly from the same source, the two outputs must be equal byte for
 // byte (scripts/web-check compares them).
 //
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include "logic/companion.h"
+#include "logic/design.h"
 #include "logic/drawing.h"
 #include "logic/calculator.h"
 #include "logic/conversions.h"
@@ -83,6 +86,11 @@ std::string Shown(Answer answer) {
     }
 }
 
+void Target(const std::string& f, const std::string& D, Units units) {
+    std::cout << "design " << UnitsOf(units).key << " [" << f << "] [" << D << "] -> "
+              << DesignLine(DesignForTarget(f, D, units)) << '\n';
+}
+
 void Conversions(const std::string& text) {
     std::cout << "text " << text.size() << ':' << text << " | lenient " << Bits(ParseLenient(text))
               << " | strict " << Shown([&] { return Bits(ParseStrict(text)); })
@@ -91,7 +99,7 @@ void Conversions(const std::string& text) {
               << " | round3 " << Shown([&] { return RoundToPlaces(text, 3); }) << '\n';
 }
 
-void Click(bool find_t, const std::array<std::string, 5>& fields, bool drawings) {
+void Click(bool find_t, const std::array<std::string, 5>& fields, const CompanionSettings& settings, bool drawings) {
     testing::FakeForm form;
     form.find_t = find_t;
     form.fields = fields;
@@ -105,8 +113,8 @@ void Click(bool find_t, const std::array<std::string, 5>& fields, bool drawings)
     for (const auto& field : fields) std::cout << " [" << field << ']';
     std::cout << " -> " << form.Log() << " | " << error << '\n';
     if (!error.empty()) return;  // the front ends show the companion only after a click that raised no error
-    const Companion companion = DescribeCalculation(form);
-    std::cout << "companion " << CompanionLine(companion) << '\n';
+    const Companion companion = DescribeCalculation(form, settings);
+    std::cout << "companion " << settings.c_tolerance << ' ' << CompanionLine(companion) << '\n';
     if (drawings) std::cout << Svg(Schematic(companion)) << '\n' << Svg(TimingDiagram(companion)) << '\n';
 }
 
@@ -126,10 +134,31 @@ int main(int argc, char* argv[]) try {
         const std::string& text = texts[random() % texts.size()];
         return random() % 4 == 0 ? text : FormatNumber(static_cast<double>(random() % 100'000) / 100);
     };
+    const auto settings = [](long i) {
+        return CompanionSettings{i % 2 == 0 ? Units::Microfarad : Units::Nanofarad,
+                                 static_cast<double>(kCTolerances.at(static_cast<std::size_t>(i % 3)))};
+    };
     for (long i = 0; i < count; ++i) {
         const std::array<std::string, 5> fields{pick(), pick(), pick(), pick(), pick()};
-        Click(true, fields, i % 100 == 0);
-        Click(false, fields, i % 100 == 1);
+        Click(true, fields, settings(i), i % 100 == 0);
+        Click(false, fields, settings(i), i % 100 == 1);
+    }
+
+    // Targets: the special texts against everyday ones, then generated ones,
+    // with duty cycles around and between 50 and 100 %.
+    const auto duty = [&] { return FormatNumber(static_cast<double>(random() % 12'000) / 100); };
+    // Each drawn before the call: the order in which a call's arguments are
+    // evaluated differs between compilers.
+    for (const auto& text : kSpecial) {
+        const std::string D = duty();
+        Target(text, D, Units::Microfarad);
+        const std::string f = pick();
+        Target(f, text, Units::Nanofarad);
+    }
+    for (long i = 0; i < count / 4; ++i) {
+        const std::string f = pick();
+        const std::string D = random() % 4 == 0 ? pick() : duty();
+        Target(f, D, settings(i).units);
     }
 } catch (const std::exception& error) {
     std::cerr << "logic_answers: " << error.what() << '\n';

@@ -38,6 +38,7 @@ page, cases_file, entries_file, axe_file, pictures = (pathlib.Path(a).resolve() 
 engines = sys.argv[6:] or ENGINES
 URL = page.as_uri()
 FIELDS = ("C", "R1", "R2", "t1", "t2")
+LOGIC_TESTS = pathlib.Path(__file__).resolve().parents[2] / "logic" / "tests"
 failures = []
 
 
@@ -102,6 +103,17 @@ def type_into(driver, texts_by_field, times=1):
             field.value = text.repeat(arguments[1]);
             field.dispatchEvent(new InputEvent('input', {bubbles: true, inputType: 'insertText'}));
         }""", texts_by_field, times)
+
+
+def choose(driver, units, tolerance=None):
+    """The companion's choices: the units' radio button (uF or nF) clicked, C's tolerance picked."""
+    js(driver, """const radio = document.getElementById('units-' + arguments[0]);
+        if (!radio.checked) radio.click();
+        const tolerance = document.getElementById('tolerance-C');
+        if (arguments[1] !== null && tolerance.value !== arguments[1]) {
+            tolerance.value = arguments[1];
+            tolerance.dispatchEvent(new Event('change', {bubbles: true}));
+        }""", units, tolerance)
 
 
 def calculate(driver, mode, fields):
@@ -350,11 +362,14 @@ def companion(driver):
     (logic/tests/companion_cases.tsv, which the logic's own test checks natively) it shows the parts in the
     schematic, the frequency, the duty cycle and the rows of standard parts that the logic gives; a change of a
     field (typed, or picked from C's list) or of the mode hides and empties it; axe-core with it filled."""
-    cases = rows(pathlib.Path(__file__).resolve().parents[2] / "logic" / "tests" / "companion_cases.tsv", 12)
+    cases = rows(LOGIC_TESTS / "companion_cases.tsv", 15)
     shown = """const E = document.getElementById('E'), title = document.querySelector('#schematic title');
         return {hidden: document.getElementById('companion').hidden, f: document.getElementById('f').value,
                 D: document.getElementById('D').value, table: !E.hidden, schematic: title ? title.textContent : '',
-                rows: [...E.tBodies[0].rows].map(row => [...row.cells].map(cell => cell.textContent).join(' '))};"""
+                rows: [...E.tBodies[0].rows].map(row => [...row.cells].map(cell => cell.textContent).join(' ')),
+                notes: [...document.querySelectorAll('#notes li')].map(li => li.textContent.split(':')[0]).join(' | '),
+                headers: document.getElementById('E-headers').textContent + ' ' +
+                         document.getElementById('f-label').textContent};"""
 
     def calculated(mode, fields):
         if calculate(driver, mode, fields):
@@ -366,19 +381,25 @@ def companion(driver):
     check("companion: before any calculation it takes no room", room == 0, room)
     for number, cell in enumerate(cases):
         mode, fields, parts, f, D, series = cell[0], cell[1:6], cell[6].split(), cell[7], cell[8], cell[9:12]
+        units, tolerance, notes = cell[12:15]
+        choose(driver, units, tolerance)
         calculated(mode, fields)
         state = js(driver, shown)
         standard = [f"{name} {cells}" for name, cells in zip(("E12", "E24", "E96"), series)] if mode == "1" and f else []
-        check(f"companion {number + 1}: {' '.join(fields)} in mode {mode}: f {f or '-'}, D {D or '-'}, "
-              f"{len(standard)} rows of standard parts",
+        unit = {"uF": "Hz", "nF": "kHz"}[units]
+        check(f"companion {number + 1}: {' '.join(fields)} in mode {mode}, {units}, C ±{tolerance} %: f {f or '-'}, "
+              f"D {D or '-'}, {len(standard)} rows of standard parts, notes {notes or '-'}",
               state["hidden"] == (not f) and (state["f"], state["D"], state["rows"]) == (f, D, standard) and
-              state["table"] == bool(standard) and
-              all(f"{name} = {value}" in state["schematic"] for name, value in zip(("R1", "R2", "C"), parts)), state)
+              state["table"] == bool(standard) and (state["notes"] == notes or not f) and
+              all(f"{name} = {value}" in state["schematic"] for name, value in zip(("R1", "R2", "C"), parts)) and
+              state["headers"].count(unit) == 2, state)
         if (mode, fields[3:]) == ("1", ["2", "1"]):
             violations = audit(driver)
             check("axe-core with the companion filled: no violation", violations == [], violations)
             driver.save_screenshot(str(artifacts / "web-companion.png"))  # docs/web-companion.png
-    cleared = {"hidden": True, "f": "", "D": "", "table": False, "schematic": "", "rows": []}
+    choose(driver, "uF", "20")
+    cleared = {"hidden": True, "f": "", "D": "", "table": False, "schematic": "", "rows": [], "notes": "",
+               "headers": js(driver, shown)["headers"]}
     for change in ("t1 typed", "the mode", "C picked from its list"):
         calculated("1", ["1000", "", "", "2", "1"])
         filled = js(driver, shown)
@@ -392,6 +413,67 @@ def companion(driver):
             keys(driver, Keys.ARROW_DOWN)
         check(f"companion: {change} hides and empties it", not filled["hidden"] and js(driver, shown) == cleared,
               (filled, js(driver, shown)))
+    screen(driver, 430, 239)
+
+
+def design(driver):
+    """The design from a target (logic/tests/design_cases.tsv, which the logic's own test checks natively): the
+    units chosen, f and D typed; the sentence of an impossible target, the proposed row (aria-current) and the named
+    C's row; its button writes the mode, C, t1 and t2 into the form, and Skaičiuoti then shows the row's R1 and R2.
+    axe-core with everything filled; no horizontal scrolling on a phone with the design shown."""
+    load(driver)
+    shown = """const design = document.getElementById('design'), named = arguments[0];
+        const rows = [...document.querySelectorAll('#design-rows tr')];
+        const row = rows.find(r => r.cells[0].textContent === named);
+        return {message: document.getElementById('target-message').value, table: !design.hidden, rows: rows.length,
+                proposed: rows.filter(r => r.getAttribute('aria-current') === 'true').map(r => r.cells[0].textContent)
+                              .join(' '),
+                cells: row ? [...row.cells].slice(1, -1).map(c => c.textContent) : []};"""
+    audited = False
+    for number, cell in enumerate(rows(LOGIC_TESTS / "design_cases.tsv", 15)):
+        units, f, D, message, proposed, named, t1, t2 = cell[:8]
+        cells = cell[8:14] + [cell[14].replace(" | ", "; ")] if named else []
+        choose(driver, units)
+        type_into(driver, {"target-f": f, "target-D": D})
+        state = js(driver, shown, named)
+        check(f"design {number + 1}: f = {f or '-'}, D = {D or '-'} ({units}): {message or 'no sentence'}, "
+              f"{proposed or 'no row'} proposed, the row of C = {named or '-'}",
+              state == {"message": message, "table": bool(proposed), "rows": 13 if proposed else 0,
+                        "proposed": proposed, "cells": cells}, state)
+        if not named:
+            continue
+        driver.find_element(By.XPATH, f"//tbody[@id='design-rows']/tr[th='{named}']//button").click()
+        written = (js(driver, "return document.getElementById('Option1(1)').checked"), texts(driver)[:1] +
+                   texts(driver)[3:], enabled(driver))
+        before = texts(driver)
+        driver.find_element(By.ID, "sk").click()
+        # The form's answer is the row's: its R1 and R2, or the box of a formula that overflowed where the row
+        # shows none.
+        fault = cell[8] == "nėra"
+        answer = box(driver)
+        if answer:
+            keys(driver, Keys.ENTER)
+        check(f"design {number + 1}: the row of C = {named} written into the form as typed, and Skaičiuoti shows "
+              f"{'its box' if fault else f'its R1 = {cell[8]} and R2 = {cell[9]}'}",
+              written == (True, [named, t1, t2], True) and (
+                  texts(driver) == before and (answer or {}).get("error") if fault else
+                  texts(driver) == [named, cell[8], cell[9], t1, t2] and answer is None),
+              (written, texts(driver), answer))
+        if (units, f, D) == ("uF", "1", "60"):  # the README's blinker: docs/web-design.png
+            screen(driver, 900, 1400)
+            driver.save_screenshot(str(artifacts / "web-design.png"))
+            screen(driver, 430, 239)
+        if not audited:
+            violations = audit(driver)
+            check("axe-core with the form, the companion and the design filled: no violation", violations == [],
+                  violations)
+            audited = True
+    if driver.engine != "webkit":  # WebKit's window is never narrower than 447 CSS pixels (browsers.py)
+        screen(driver, 320, 640, 2, True)
+        type_into(driver, {"target-f": "1", "target-D": "60"})
+        wide = js(driver, "return document.documentElement.scrollWidth - document.documentElement.clientWidth")
+        check("the design on a phone 320 wide: no horizontal scrolling", wide == 0, wide)
+    choose(driver, "uF", "20")
     screen(driver, 430, 239)
 
 
@@ -606,6 +688,7 @@ for engine in engines:
         comes_back(driver)
         accessibility(driver)
         companion(driver)
+        design(driver)
         sealed(driver)
         linked(driver)
         installed(driver)

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <functional>
 #include <memory>
@@ -94,6 +95,12 @@ class Form1Test : public QObject {
         form_ = std::make_unique<CountingWindow>([this] { ++ends_; });
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    // The picture of a window, kept with the other artifacts for docs/.
+    static void Picture(QWidget* window, const char* name) {
+        const QString artifacts = qEnvironmentVariable("RITMOLIS_ARTIFACTS");
+        if (!artifacts.isEmpty()) QVERIFY(window->grab().save(artifacts + '/' + QString::fromUtf8(name)));
     }
 
     // The control `step` places after the named one in tab order, among those that take the focus.
@@ -352,15 +359,12 @@ private slots:
                 for (int column = 0; column < E->columnCount(); ++column) shown << E->item(row, column)->text();
                 QCOMPARE(shown.join(' ').toStdString(), CellsLine(cells));
             }
-            if (&request == &requests[1]) {  // the picture in docs/companion.png
-                const QString artifacts = qEnvironmentVariable("RITMOLIS_ARTIFACTS");
-                if (!artifacts.isEmpty()) QVERIFY(window->grab().save(artifacts + "/companion.png"));
-            }
+            if (&request == &requests[1]) Picture(window, "companion.png");
         }
         // As assistive technologies meet it: the values by their labels, the
         // drawings as graphics that say what they show, the table's headers.
         QAccessibleInterface* frequency = QAccessible::queryAccessibleInterface(f);
-        QCOMPARE(frequency->text(QAccessible::Name), "Dažnis f = 1 / (t1 + t2)");
+        QCOMPARE(frequency->text(QAccessible::Name), "Dažnis f = 1 / (t1 + t2), Hz");
         QCOMPARE(frequency->text(QAccessible::Value), f->text());
         for (auto* drawing : window->findChildren<DrawingView*>()) {
             QAccessibleInterface* graphic = QAccessible::queryAccessibleInterface(drawing);
@@ -368,7 +372,7 @@ private slots:
             QVERIFY(graphic->text(QAccessible::Description).contains(" = "));
         }
         QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(E)->tableInterface();
-        QCOMPARE(table->columnDescription(0), "R1");
+        QCOMPARE(table->columnDescription(0), "R1, kΩ");
         QCOMPARE(table->rowDescription(2), "E96");
 
         form_->SetText(Field::t1, "3");
@@ -410,6 +414,51 @@ private slots:
         QTest::keyClicks(Get("R2"), "1");
         QVERIFY(Get("sk")->isEnabled());
         QCOMPARE(ends_, 0);
+    }
+
+    // The design from a target, from the table the page's tests share
+    // (design_cases.tsv): the units chosen, f and D typed; the sentence, the
+    // proposed row, the named C's row; its button writes the mode, C, t1 and
+    // t2 into the form, and Skaičiuoti then shows the row's R1 and R2, or the
+    // box of a formula that overflowed where the row shows none.
+    void design() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        auto* window = form_->findChild<CompanionWindow*>();
+        QVERIFY(window);
+        auto* table = Find<QTableWidget>(*window, "design");
+        auto* message = Find<QLabel>(*window, "target-message");
+        for (const QStringList& cell : Rows(":/design_cases.tsv", 15)) {
+            const QString where = cell.join(' ');
+            Find<QRadioButton>(*window, qPrintable("units-" + cell[0]))->setChecked(true);
+            Find<QLineEdit>(*window, "target-f")->setText(cell[1]);
+            Find<QLineEdit>(*window, "target-D")->setText(cell[2]);
+            QVERIFY2(message->text() == cell[3] && message->isHidden() == cell[3].isEmpty(), qPrintable(where));
+            QVERIFY2(table->rowCount() == (cell[4].isEmpty() ? 0 : 13), qPrintable(where));
+            if (cell[5].isEmpty()) continue;
+            int named = -1;
+            QString proposed;
+            for (int row = 0; row < table->rowCount(); ++row) {
+                const QString header = table->verticalHeaderItem(row)->text();
+                if (header.section(' ', 0, 0) == cell[5]) named = row;
+                if (header.endsWith(QStringLiteral(" (siūloma)"))) proposed = header.section(' ', 0, 0);
+            }
+            QVERIFY2(proposed == cell[4] && named >= 0, qPrintable(where + ": proposed " + proposed));
+            QStringList shown;
+            for (int column = 0; column + 1 < table->columnCount(); ++column) shown << table->item(named, column)->text();
+            QCOMPARE(shown, cell.mid(8, 6) << QString(cell[14]).replace(" | ", "; "));
+            const auto written = CloseBoxOf([&] { QTest::mouseClick(table->cellWidget(named, table->columnCount() - 1), Qt::LeftButton); });
+            QVERIFY2(!written && Get<QRadioButton>("Option1(1)")->isChecked() && Get("sk")->isEnabled(), qPrintable(where));
+            const QStringList before = FieldTexts(*form_);
+            QCOMPARE(QStringList({before[0], before[3], before[4]}), QStringList({cell[5], cell[6], cell[7]}));
+            const auto answer = ClickAndCloseBox(Get("sk"));
+            const QStringList expected = cell[8] == "nėra" ? before : QStringList{cell[5], cell[8], cell[9], cell[6], cell[7]};
+            QVERIFY2(answer.has_value() == (cell[8] == "nėra") && FieldTexts(*form_) == expected, qPrintable(where));
+            if (cell[1] == "1" && cell[2] == "60") {  // the README's blinker: the picture in docs/design.png
+                Find<QTabWidget>(*window, "pages")->setCurrentIndex(1);
+                Picture(window, "design.png");
+                Find<QTabWidget>(*window, "pages")->setCurrentIndex(0);
+            }
+        }
     }
 
     void ending() {
