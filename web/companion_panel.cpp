@@ -8,6 +8,7 @@
 
 #include "logic/conversions.h"
 #include "logic/drawing.h"
+#include "logic/sheet.h"
 #include "web/dom.h"
 #include "web/form1.h"
 
@@ -101,6 +102,7 @@ void Form1Page::ShowCompanion(const Companion& companion) {
     const Drawing timing = TimingDiagram(companion);
     dom::Set("schematic-drawing", "innerHTML", calculated ? Svg(Schematic(companion)) : "");
     dom::SetFlag("timing", "hidden", timing.shapes.empty());
+    dom::Set("sheet", "innerHTML", Svg(Sheet(companion)));
     dom::Set("timing-drawing", "innerHTML", calculated && !timing.shapes.empty() ? Svg(timing) : "");
 }
 

@@ -24,6 +24,7 @@
 #include "logic/design.h"
 #include "logic/drawing.h"
 #include "logic/form_controls.h"
+#include "logic/sheet.h"
 #include "logic/conversions.h"
 
 namespace ritmolis {
@@ -141,7 +142,8 @@ std::string CompanionMarkup() {
     for (const char* line : kFormulas) out << EscapeMarkup(line) << "<br>";
     out << "</p>\n<div id=\"notes-part\" hidden><h2>" << EscapeMarkup(kNotesCaption) << "</h2>\n<ul id=\"notes\"></ul></div>\n"
         << "</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr id=\"E-headers\">"
-        << HeaderCells(StandardHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n</section>\n"
+        << HeaderCells(StandardHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n"
+        << "<p class=\"print\"><button type=\"button\" id=\"print\">" << EscapeMarkup(kPrintText) << "</button></p>\n</section>\n"
         << "<section id=\"target\" aria-labelledby=\"target-title\">\n<h2 id=\"target-title\">" << EscapeMarkup(kDesignCaption)
         << "</h2>\n<p><label for=\"target-f\" id=\"target-f-label\">" << EscapeMarkup(TargetFrequencyLabel(kFirst))
         << "</label> <input id=\"target-f\" " << kNumberAttributes << "> <label for=\"target-D\">"
@@ -149,7 +151,9 @@ std::string CompanionMarkup() {
         << "<p><output id=\"target-message\" for=\"target-f target-D\"></output></p>\n"
         << "<table id=\"design\" hidden>\n<caption>" << EscapeMarkup(kDesignTableCaption) << "</caption>\n<thead><tr id=\"design-headers\">"
         << HeaderCells(DesignHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"design-rows\"></tbody>\n</table>\n"
-        << "<ul id=\"design-notes\" hidden></ul>\n</section>\n";
+        << "<ul id=\"design-notes\" hidden></ul>\n</section>\n"
+        // What the browser prints, and only then shows: the sheet of the last calculation.
+        << "<div id=\"sheet\">" << Svg(Sheet(Companion{})) << "</div>\n";
     return out.str();
 }
 
