@@ -11,17 +11,10 @@
 #include "logic/sheet.h"
 #include "web/dom.h"
 #include "web/form1.h"
+#include "web/markup.h"
 
 namespace ritmolis {
 namespace {
-
-// The cells of a table's header row.
-template <class Headers>
-std::string HeaderCells(const Headers& headers) {
-    std::string cells;
-    for (const char* header : headers) cells += "<th scope=\"col\">" + EscapeMarkup(header) + "</th>";
-    return cells;
-}
 
 // A list's items, one for each text.
 std::string Items(const std::vector<std::string>& texts) {

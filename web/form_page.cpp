@@ -25,6 +25,7 @@
 #include "logic/drawing.h"
 #include "logic/form_controls.h"
 #include "logic/sheet.h"
+#include "web/markup.h"
 #include "logic/conversions.h"
 
 namespace ritmolis {
@@ -96,14 +97,6 @@ std::string Markup() {
         out << '\n';
     }
     return out.str();
-}
-
-// The header cells of a table's head, of the given scope.
-template <class Headers>
-std::string HeaderCells(const Headers& headers) {
-    std::string cells;
-    for (const char* header : headers) cells += "<th scope=\"col\">" + EscapeMarkup(header) + "</th>";
-    return cells;
 }
 
 // The companion (logic/companion.h, design.h) below the form, in the units

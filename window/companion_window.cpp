@@ -242,7 +242,7 @@ QWidget* CompanionWindow::DesignPage(Form1& logic) {
     layout->addLayout(target);
     message_ = Reading("target-message", page);
     layout->addWidget(message_);
-    design_ = Table("design", kDesignCaption, page);
+    design_ = Table("design", kDesignTableCaption, page);
     design_->setTabKeyNavigation(false);  // Tab goes on to the rows' buttons
     layout->addWidget(design_, 1);
     design_notes_ = Reading("design-notes", page);
