@@ -14,42 +14,6 @@ namespace {
 
 using Anchor = Shape::Anchor;
 
-// Adds shapes to a drawing, one call a shape.
-class Pen {
-public:
-    explicit Pen(Drawing& drawing) : drawing_(drawing) {}
-
-    void Lines(std::initializer_list<Point> points, double width = 1.5, bool dashed = false) {
-        Shape& shape = Add(Shape::Kind::Lines, points);
-        shape.size = width;
-        shape.dashed = dashed;
-    }
-    void Lines(std::vector<Point> points) { Add(Shape::Kind::Lines, {}).points = std::move(points); }
-    void Box(Point corner, Point opposite) { Add(Shape::Kind::Rectangle, {corner, opposite}).filled = true; }
-    // A junction of wires (filled) or a terminal (open).
-    void Dot(Point centre, bool filled = true) {
-        Shape& shape = Add(Shape::Kind::Circle, {centre});
-        shape.size = filled ? 2.5 : 3;
-        shape.filled = filled;
-    }
-    void Text(Point at, std::string text, double size = 12, Anchor anchor = Anchor::Start, bool bold = false) {
-        Shape& shape = Add(Shape::Kind::Text, {at});
-        shape.text = std::move(text);
-        shape.size = size;
-        shape.anchor = anchor;
-        shape.bold = bold;
-    }
-
-private:
-    Shape& Add(Shape::Kind kind, std::initializer_list<Point> points) {
-        Shape& shape = drawing_.shapes.emplace_back();
-        shape.kind = kind;
-        shape.points = points;
-        return shape;
-    }
-    Drawing& drawing_;
-};
-
 // The texts one after another: one call, where a chain of sums would each be
 // inlined, which the page's size feels.
 std::string Join(std::initializer_list<std::string_view> parts) {
@@ -223,6 +187,14 @@ std::string EscapeMarkup(std::string_view text) {
         }
     }
     return out;
+}
+
+void Place(Drawing& into, const Drawing& part, Point at, double scale) {
+    for (Shape shape : part.shapes) {
+        for (Point& point : shape.points) point = {at.x + point.x * scale, at.y + point.y * scale};
+        shape.size *= scale;
+        into.shapes.push_back(std::move(shape));
+    }
 }
 
 std::string Svg(const Drawing& drawing) {

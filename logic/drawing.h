@@ -5,8 +5,10 @@
 // text's point is where its baseline starts, ends or is centred (its anchor).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "logic/companion.h"
@@ -41,6 +43,47 @@ struct Drawing {
     std::string description;
     std::vector<Shape> shapes;
 };
+
+// Adds shapes to a drawing, one call a shape.
+class Pen {
+public:
+    explicit Pen(Drawing& drawing) : drawing_(drawing) {}
+
+    void Lines(std::initializer_list<Point> points, double width = 1.5, bool dashed = false) {
+        Shape& shape = Add(Shape::Kind::Lines, points);
+        shape.size = width;
+        shape.dashed = dashed;
+    }
+    void Lines(std::vector<Point> points) { Add(Shape::Kind::Lines, {}).points = std::move(points); }
+    void Box(Point corner, Point opposite) { Add(Shape::Kind::Rectangle, {corner, opposite}).filled = true; }
+    // A junction of wires (filled) or a terminal (open).
+    void Dot(Point centre, bool filled = true) {
+        Shape& shape = Add(Shape::Kind::Circle, {centre});
+        shape.size = filled ? 2.5 : 3;
+        shape.filled = filled;
+    }
+    void Text(Point at, std::string text, double size = 12, Shape::Anchor anchor = Shape::Anchor::Start,
+              bool bold = false) {
+        Shape& shape = Add(Shape::Kind::Text, {at});
+        shape.text = std::move(text);
+        shape.size = size;
+        shape.anchor = anchor;
+        shape.bold = bold;
+    }
+
+private:
+    Shape& Add(Shape::Kind kind, std::initializer_list<Point> points) {
+        Shape& shape = drawing_.shapes.emplace_back();
+        shape.kind = kind;
+        shape.points = points;
+        return shape;
+    }
+    Drawing& drawing_;
+};
+
+// The shapes of `part` added to `into`, scaled by `scale` and moved to `at`
+// (where part's origin lands).
+void Place(Drawing& into, const Drawing& part, Point at, double scale);
 
 // The font the drawings are measured for, as the form's: Arial or its metric twin.
 inline constexpr const char* kDrawingFont = "Arial, 'Liberation Sans', sans-serif";

@@ -35,9 +35,6 @@ inline constexpr std::array<UnitSet, 2> kUnitSets{{
     {"nF", "R kΩ ir C nF: t milisekundėmis, f kilohercais (kHz)", "nF", "ms", "kHz", 1000, 1},
 }};
 
-// The choices' captions, in the order of Units.
-inline constexpr std::array<const char*, 2> kUnits{kUnitSets[0].caption, kUnitSets[1].caption};
-
 [[nodiscard]] constexpr const UnitSet& UnitsOf(Units units) { return kUnitSets[static_cast<std::size_t>(units)]; }
 
 }  // namespace ritmolis

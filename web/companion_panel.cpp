@@ -8,19 +8,13 @@
 
 #include "logic/conversions.h"
 #include "logic/drawing.h"
+#include "logic/sheet.h"
 #include "web/dom.h"
 #include "web/form1.h"
+#include "web/markup.h"
 
 namespace ritmolis {
 namespace {
-
-// The cells of a table's header row.
-template <class Headers>
-std::string HeaderCells(const Headers& headers) {
-    std::string cells;
-    for (const char* header : headers) cells += "<th scope=\"col\">" + EscapeMarkup(header) + "</th>";
-    return cells;
-}
 
 // A list's items, one for each text.
 std::string Items(const std::vector<std::string>& texts) {
@@ -101,6 +95,7 @@ void Form1Page::ShowCompanion(const Companion& companion) {
     const Drawing timing = TimingDiagram(companion);
     dom::Set("schematic-drawing", "innerHTML", calculated ? Svg(Schematic(companion)) : "");
     dom::SetFlag("timing", "hidden", timing.shapes.empty());
+    dom::Set("sheet", "innerHTML", Svg(Sheet(companion)));
     dom::Set("timing-drawing", "innerHTML", calculated && !timing.shapes.empty() ? Svg(timing) : "");
 }
 

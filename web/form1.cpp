@@ -152,6 +152,8 @@ void Form1Page::C_Blur() {
     if (dom::Get("document", "activeElement") != "C") C_LostFocus();
 }
 
+void Form1Page::Print_Click() { dom::Call("window", "print"); }
+
 void Form1Page::Window_Blur() {
     if (dom::Get("event", "target") == "window") parked_ = dom::Get("document", "activeElement");
 }
@@ -279,6 +281,7 @@ constexpr Wiring kWiring[] = {
     {"target-f", "input", &Form1Page::Target_Change},
     {"target-D", "input", &Form1Page::Target_Change},
     {"design", "click", &Form1Page::Design_Press},
+    {"print", "click", &Form1Page::Print_Click},
 };
 
 }  // namespace

@@ -41,6 +41,8 @@ public:
     void Document_MouseDown() { selected_on_entry_.clear(); }
     void Document_MouseUp();
     void Design_Press();
+    // The browser's printing, which prints the sheet (Ctrl+P does the same).
+    void Print_Click();
     // Entering a field, not the focus coming back to it with the page's
     // window or from a box.
     [[nodiscard]] bool Entered() const;

@@ -24,6 +24,8 @@
 #include "logic/design.h"
 #include "logic/drawing.h"
 #include "logic/form_controls.h"
+#include "logic/sheet.h"
+#include "web/markup.h"
 #include "logic/conversions.h"
 
 namespace ritmolis {
@@ -97,14 +99,6 @@ std::string Markup() {
     return out.str();
 }
 
-// The header cells of a table's head, of the given scope.
-template <class Headers>
-std::string HeaderCells(const Headers& headers) {
-    std::string cells;
-    for (const char* header : headers) cells += "<th scope=\"col\">" + EscapeMarkup(header) + "</th>";
-    return cells;
-}
-
 // The companion (logic/companion.h, design.h) below the form, in the units
 // chosen first: the choices of the units and of C's tolerance; the
 // calculation's part, hidden until a calculation fills it (the two drawings,
@@ -141,7 +135,8 @@ std::string CompanionMarkup() {
     for (const char* line : kFormulas) out << EscapeMarkup(line) << "<br>";
     out << "</p>\n<div id=\"notes-part\" hidden><h2>" << EscapeMarkup(kNotesCaption) << "</h2>\n<ul id=\"notes\"></ul></div>\n"
         << "</div>\n<table id=\"E\">\n<caption>" << EscapeMarkup(kStandardCaption) << "</caption>\n<thead><tr id=\"E-headers\">"
-        << HeaderCells(StandardHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n</section>\n"
+        << HeaderCells(StandardHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"E-rows\"></tbody>\n</table>\n"
+        << "<p class=\"print\"><button type=\"button\" id=\"print\">" << EscapeMarkup(kPrintText) << "</button></p>\n</section>\n"
         << "<section id=\"target\" aria-labelledby=\"target-title\">\n<h2 id=\"target-title\">" << EscapeMarkup(kDesignCaption)
         << "</h2>\n<p><label for=\"target-f\" id=\"target-f-label\">" << EscapeMarkup(TargetFrequencyLabel(kFirst))
         << "</label> <input id=\"target-f\" " << kNumberAttributes << "> <label for=\"target-D\">"
@@ -149,7 +144,9 @@ std::string CompanionMarkup() {
         << "<p><output id=\"target-message\" for=\"target-f target-D\"></output></p>\n"
         << "<table id=\"design\" hidden>\n<caption>" << EscapeMarkup(kDesignTableCaption) << "</caption>\n<thead><tr id=\"design-headers\">"
         << HeaderCells(DesignHeaders(kFirst)) << "</tr></thead>\n<tbody id=\"design-rows\"></tbody>\n</table>\n"
-        << "<ul id=\"design-notes\" hidden></ul>\n</section>\n";
+        << "<ul id=\"design-notes\" hidden></ul>\n</section>\n"
+        // What the browser prints, and only then shows: the sheet of the last calculation.
+        << "<div id=\"sheet\">" << Svg(Sheet(Companion{})) << "</div>\n";
     return out.str();
 }
 

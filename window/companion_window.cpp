@@ -1,6 +1,9 @@
 #include "window/companion_window.h"
 
 #include <QComboBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +25,7 @@
 #include <vector>
 
 #include "logic/drawing.h"
+#include "logic/sheet.h"
 #include "window/drawing_view.h"
 
 namespace ritmolis {
@@ -164,6 +168,11 @@ QWidget* CompanionWindow::Choices(Form1& logic) {
     tolerance_label->setBuddy(tolerance_);
     layout->addWidget(tolerance_label, 0, Qt::AlignTop);
     layout->addWidget(tolerance_, 0, Qt::AlignTop);
+    auto* print = new QPushButton(QString::fromUtf8(kPrintText) + QStringLiteral("…"), choices);
+    print->setObjectName(QStringLiteral("print"));
+    connect(print, &QPushButton::clicked, this, &CompanionWindow::Print);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &CompanionWindow::Print);
+    layout->addWidget(print, 0, Qt::AlignTop);
     return choices;
 }
 
@@ -233,7 +242,7 @@ QWidget* CompanionWindow::DesignPage(Form1& logic) {
     layout->addLayout(target);
     message_ = Reading("target-message", page);
     layout->addWidget(message_);
-    design_ = Table("design", kDesignCaption, page);
+    design_ = Table("design", kDesignTableCaption, page);
     design_->setTabKeyNavigation(false);  // Tab goes on to the rows' buttons
     layout->addWidget(design_, 1);
     design_notes_ = Reading("design-notes", page);
@@ -329,6 +338,29 @@ CompanionSettings CompanionWindow::Settings() const {
 }
 
 QString CompanionWindow::TargetText(bool frequency) const { return (frequency ? target_f_ : target_D_)->text(); }
+
+void CompanionWindow::PrepareForSheet(QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(QString::fromUtf8(kProgramTitle));
+}
+
+void CompanionWindow::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    PrepareForSheet(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintSheet(printer);
+}
+
+// The sheet's CSS pixels, 96 to the inch, at the printer's dots to the inch;
+// scaled down only if the page is smaller than the sheet.
+void CompanionWindow::PrintSheet(QPrinter& printer) const {
+    const Drawing sheet = Sheet(logic_->companion());
+    QPainter painter(&printer);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const double dots = printer.resolution() / 96.0;
+    PaintDrawing(painter, sheet, QRectF(0, 0, std::min(page.width(), sheet.width * dots), page.height()));
+}
 
 void CompanionWindow::Present(bool calculated) {
     auto* pages = findChild<QTabWidget*>(QStringLiteral("pages"));

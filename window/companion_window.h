@@ -11,7 +11,8 @@
 // CompanionLink ties it to the form: F1 on the form opens it, F1 or Escape in
 // it closes it. It is made the first time F1 asks for it, so that at start the
 // program is one window; until then the form's companion has its first
-// choices and no target.
+// choices and no target. Its button "Spausdinti…", or Ctrl+P, prints the
+// sheet through the system's print dialog (which can also print to a PDF file).
 #pragma once
 
 #include <QObject>
@@ -23,6 +24,7 @@
 #include "logic/form1.h"
 
 class QComboBox;
+class QPrinter;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -44,12 +46,20 @@ public:
     // As F1 opens it: a calculation shown, on its page with the focus on f;
     // otherwise on the design's, with the focus on the target's f.
     void Present(bool calculated);
+    // The sheet (logic/sheet.h) of what it shows, on the printer, inside the
+    // page's margins, at the printer's own resolution.
+    void PrintSheet(QPrinter& printer) const;
+    // How the sheet is laid on a page: portrait, with margins of 15 mm,
+    // named after the program; a print dialog may change it.
+    static void PrepareForSheet(QPrinter& printer);
 
 private:
     QWidget* Choices(Form1& logic);
     QWidget* CalculationPage();
     QWidget* DesignPage(Form1& logic);
     void Grow();
+    // The system's print dialog, then the sheet on the printer chosen.
+    void Print();
 
     QWidget* form_;
     std::vector<QRadioButton*> units_;  // in the order of Units

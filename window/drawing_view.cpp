@@ -78,16 +78,25 @@ int DrawingView::heightForWidth(int width) const {
     return drawing_.width > 0 ? static_cast<int>(width * drawing_.height / drawing_.width) : 0;
 }
 
+void PaintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target) {
+    if (drawing.width <= 0 || drawing.height <= 0) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double scale = std::min(target.width() / drawing.width, target.height() / drawing.height);
+    painter.translate(target.left() + (target.width() - drawing.width * scale) / 2, target.top());
+    painter.scale(scale, scale);
+    for (const Shape& shape : drawing.shapes) Paint(painter, shape);
+    painter.restore();
+}
+
 void DrawingView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (drawing_.width <= 0 || drawing_.height <= 0) return;
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const double scale = std::min(width() / drawing_.width, height() / drawing_.height);
-    painter.translate((width() - drawing_.width * scale) / 2, (height() - drawing_.height * scale) / 2);
-    painter.scale(scale, scale);
-    for (const Shape& shape : drawing_.shapes) Paint(painter, shape);
+    const double scale = drawing_.width > 0 && drawing_.height > 0
+                             ? std::min(width() / drawing_.width, height() / drawing_.height) : 0;
+    // Centred in the widget both ways.
+    PaintDrawing(painter, drawing_, QRectF(0, (height() - drawing_.height * scale) / 2, width(), drawing_.height * scale));
 }
 
 }  // namespace ritmolis

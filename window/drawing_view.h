@@ -5,11 +5,18 @@
 // drawing's text alternative.
 #pragma once
 
+#include <QRectF>
 #include <QWidget>
 
 #include "logic/drawing.h"
 
+class QPainter;
+
 namespace ritmolis {
+
+// Paints the drawing into `target` (in the painter's coordinates), keeping its
+// proportions, centred across and at the top: on a widget, a printer, a PDF.
+void PaintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& target);
 
 class DrawingView : public QWidget {
     Q_OBJECT

@@ -16,14 +16,15 @@ import xml.etree.ElementTree as ElementTree
 
 exe, icon = sys.argv[1:3]
 # System DLLs of every Windows 10 and 11, in System32: those that the program
-# imports today, built on Qt 6.4 or 6.8 (6.8 adds d3d12, mpr and setupapi).
+# imports today, built on Qt 6.4 or 6.8 (6.8 adds d3d12, mpr and setupapi;
+# printing the sheet adds winspool.drv, the print spooler).
 # Wine provides far more (msvcp140, vcruntime140, d3dx9 …) that
 # a Windows has only once an application or a runtime installs them.
 WINDOWS_DLLS = {
     "advapi32.dll", "authz.dll", "comdlg32.dll", "d3d11.dll", "d3d12.dll", "d3d9.dll", "dwmapi.dll", "dxgi.dll",
     "gdi32.dll", "imm32.dll", "kernel32.dll", "mpr.dll", "msvcrt.dll", "netapi32.dll", "ole32.dll", "oleaut32.dll",
     "setupapi.dll", "shcore.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "userenv.dll", "uxtheme.dll",
-    "version.dll", "winmm.dll", "ws2_32.dll", "wtsapi32.dll",
+    "version.dll", "winmm.dll", "winspool.drv", "ws2_32.dll", "wtsapi32.dll",
 }
 failures = []
 

@@ -9,6 +9,7 @@ behind selenium's WebDriver, so that one driver runs the same checks in all:
             needs an X display (scripts/with-display).
 
 open_browser(engine) starts one; screen() sets the size of its viewport."""
+import base64
 import json
 import os
 import pathlib
@@ -83,6 +84,26 @@ def screen(driver, width, height, scale=1, phone=False):
         outer, inner = driver.execute_script("return [[outerWidth, outerHeight], [innerWidth, innerHeight]]")
         zoom = outer[0] / inner[0]
         driver.set_window_size(round(width * zoom), round(height * zoom + outer[1] - inner[1] * zoom))
+
+
+def print_pdf(driver, width, height):
+    """The page printed as the browser prints it, to a PDF of pages WIDTH × HEIGHT centimetres, portrait, with
+    margins of 15 mm: Chromium's DevTools Page.printToPDF, Firefox's WebDriver BiDi browsingContext.print.
+    Returns the PDF's bytes."""
+    if driver.engine == "chromium":
+        inch = 2.54
+        data = driver.execute_cdp_cmd("Page.printToPDF", {
+            "paperWidth": width / inch, "paperHeight": height / inch, "landscape": False,
+            "marginTop": 1.5 / inch, "marginBottom": 1.5 / inch, "marginLeft": 1.5 / inch, "marginRight": 1.5 / inch,
+            "printBackground": False})["data"]
+    elif driver.engine == "firefox":
+        data = driver.command_executor.send("browsingContext.print", {
+            "context": driver.command_executor.context, "orientation": "portrait", "background": False,
+            "page": {"width": width, "height": height},
+            "margin": {"top": 1.5, "bottom": 1.5, "left": 1.5, "right": 1.5}})["data"]
+    else:
+        raise ValueError(f"{driver.engine} prints no PDF for its driver")
+    return base64.b64decode(data)
 
 
 class WebKit(WebDriver):

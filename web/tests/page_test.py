@@ -22,6 +22,7 @@ import http.server
 import json
 import pathlib
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -32,7 +33,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-from browsers import ENGINES, open_browser, screen
+from browsers import ENGINES, open_browser, print_pdf, screen
 
 page, cases_file, entries_file, axe_file, pictures = (pathlib.Path(a).resolve() for a in sys.argv[1:6])
 engines = sys.argv[6:] or ENGINES
@@ -477,6 +478,42 @@ def design(driver):
     screen(driver, 430, 239)
 
 
+def pdf_text(pdf):
+    """A PDF's number of pages and its text, each run of spaces and line breaks read as one space (poppler)."""
+    with tempfile.NamedTemporaryFile(suffix=".pdf") as file:
+        file.write(pdf)
+        file.flush()
+        info = subprocess.run(["pdfinfo", file.name], capture_output=True, text=True, check=True).stdout
+        text = subprocess.run(["pdftotext", file.name, "-"], capture_output=True, text=True, check=True).stdout
+    pages = int(next(line.split()[-1] for line in info.splitlines() if line.startswith("Pages:")))
+    return pages, " ".join(text.split())
+
+
+def printed(driver):
+    """The sheet as the browser prints it (logic/tests/sheet_cases.tsv): after a design's proposed row is written
+    into the form and calculated, the page printed to PDF (on A4, and on US Letter in Chromium) is one page that
+    holds the values and every line of the parts list, and nothing of the form's controls."""
+    if driver.engine == "webkit":
+        return  # its driver prints no PDF
+    for units, f, D, pages, wanted in rows(LOGIC_TESTS / "sheet_cases.tsv", 5):
+        load(driver)
+        choose(driver, units)
+        type_into(driver, {"target-f": f, "target-D": D})
+        driver.find_element(By.CSS_SELECTOR, "#design-rows tr[aria-current='true'] button").click()
+        driver.find_element(By.ID, "sk").click()
+        papers = (("A4", 21.0, 29.7), ("US Letter", 21.59, 27.94)) if driver.engine == "chromium" else (("A4", 21.0, 29.7),)
+        for paper, width, height in papers:
+            pdf = print_pdf(driver, width, height)
+            if paper == "A4":
+                (artifacts / "sheet.pdf").write_bytes(pdf)  # docs/sheet.png
+            count, text = pdf_text(pdf)
+            missing = [part for part in wanted.split(" | ") if part not in text]
+            check(f"printed on {paper} after f = {f}, D = {D}: {pages} page, the values and the parts list, no control",
+                  count == int(pages) and not missing and "Skaičiuoti" not in text and "Viso gero" not in text,
+                  (count, missing, text[:300]))
+    choose(driver, "uF", "20")
+
+
 MARKUP = "<img src=x onerror=alert(1)>"
 
 
@@ -689,6 +726,7 @@ for engine in engines:
         accessibility(driver)
         companion(driver)
         design(driver)
+        printed(driver)
         sealed(driver)
         linked(driver)
         installed(driver)

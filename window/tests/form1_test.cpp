@@ -2,6 +2,8 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -458,6 +460,34 @@ private slots:
                 Picture(window, "design.png");
                 Find<QTabWidget>(*window, "pages")->setCurrentIndex(0);
             }
+        }
+    }
+
+    // The sheet printed to PDF files (sheet-1.pdf … in the working folder, one
+    // for each case of sheet_cases.tsv, which the test sheet_pdf reads back):
+    // after the target's design, its proposed row written into the form and
+    // calculated, on A4.
+    void printSheet() {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        auto* window = form_->findChild<CompanionWindow*>();
+        QVERIFY(window);
+        int number = 0;
+        for (const QStringList& cell : Rows(":/sheet_cases.tsv", 5)) {
+            Find<QRadioButton>(*window, qPrintable("units-" + cell[0]))->setChecked(true);
+            Find<QLineEdit>(*window, "target-f")->setText(cell[1]);
+            Find<QLineEdit>(*window, "target-D")->setText(cell[2]);
+            QVERIFY(form_->design().proposed.has_value());
+            auto* table = Find<QTableWidget>(*window, "design");
+            const int row = static_cast<int>(*form_->design().proposed);
+            QTest::mouseClick(table->cellWidget(row, table->columnCount() - 1), Qt::LeftButton);
+            QVERIFY(!ClickAndCloseBox(Get("sk")));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QStringLiteral("sheet-%1.pdf").arg(++number));
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            CompanionWindow::PrepareForSheet(printer);
+            window->PrintSheet(printer);
+            QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
         }
     }
 
