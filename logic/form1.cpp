@@ -22,25 +22,28 @@ int Utf16Length(const std::string& text) {
     return length;
 }
 
-}  // namespace
-
-// The texts are the program's own, fixed: naming one allocates nothing, even
-// when memory has run out.
-void Form1::ShowError(const std::exception_ptr& error) noexcept {
-    const char* text = kUnexpectedErrorText;  // a library's error, whose text is English and meant for programmers
+// The box's text for an error. The texts are the program's own, fixed: naming
+// one allocates nothing, even when memory has run out.
+const char* ErrorText(const std::exception_ptr& error) noexcept {
     try {
         std::rethrow_exception(error);
     } catch (const ArithmeticFault& fault) {
-        text = FaultText(fault.kind());
+        return FaultText(fault.kind());
     } catch (const ConversionError&) {
-        text = kConversionErrorText;
+        return kConversionErrorText;
     } catch (const std::bad_alloc&) {
-        text = kOutOfMemoryText;
+        return kOutOfMemoryText;
     } catch (...) {
+        return kUnexpectedErrorText;  // a library's error, whose text is English and meant for programmers
     }
+}
+
+}  // namespace
+
+void Form1::ShowError(const std::exception_ptr& error) noexcept {
     try {
-        ShowBox(BoxKind::Error, text);
-    } catch (...) {  // not even a box could be shown: nothing is left to tell the user with
+        ShowBox(BoxKind::Error, ErrorText(error));
+    } catch (...) {  // NOLINT(bugprone-empty-catch): not even a box could be shown, nothing is left to tell the user with
     }
 }
 

@@ -408,7 +408,7 @@ private slots:
         for (const auto& c : cases) {
             form_->fault = c.fault;
             const auto box = CloseBoxOf([R1] { QTest::keyClicks(R1, "5"); });
-            QVERIFY(box.has_value());
+            if (!box) QFAIL("no box");
             QCOMPARE(box->text, QString::fromUtf8(c.text));
             QCOMPARE(box->icon, QMessageBox::Critical);
         }
@@ -476,9 +476,10 @@ private slots:
             Find<QRadioButton>(*window, qPrintable("units-" + cell[0]))->setChecked(true);
             Find<QLineEdit>(*window, "target-f")->setText(cell[1]);
             Find<QLineEdit>(*window, "target-D")->setText(cell[2]);
-            QVERIFY(form_->design().proposed.has_value());
+            const auto proposed = form_->design().proposed;
+            if (!proposed) QFAIL("no proposed row");
             auto* table = Find<QTableWidget>(*window, "design");
-            const int row = static_cast<int>(*form_->design().proposed);
+            const int row = static_cast<int>(*proposed);
             QTest::mouseClick(table->cellWidget(row, table->columnCount() - 1), Qt::LeftButton);
             QVERIFY(!ClickAndCloseBox(Get("sk")));
             QPrinter printer(QPrinter::HighResolution);
